@@ -1,0 +1,64 @@
+#pragma once
+// Character-position string functions on UTF-8 text. Every parser and procedure counts
+// characters (code points), 1-based, and cutting never fails: see the rules beside each one.
+//
+//   text::mid("懸賞情報", 2, 2) == "賞情";  text::find("a/b/c", "/", 3) == 4
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace velmora::text {
+
+// Decodes the character starting at byte `pos` and moves `pos` past it. A byte sequence that is
+// no character decodes as U+FFFD and consumes one byte, so malformed input never stops a scan.
+char32_t decode_next(std::string_view s, std::size_t& pos);
+std::string encode(char32_t c);
+// The same text with every malformed byte replaced by U+FFFD (valid UTF-8 out).
+std::string sanitize(std::string_view s);
+std::u32string to_u32(std::string_view s);
+std::string from_u32(std::u32string_view s);
+
+// Number of characters.
+long length(std::string_view s);
+
+// Piece from character `start` (1-based). A start beyond the end gives the empty text; a count
+// beyond the end gives the rest; a start of 0 or below counts as 1, a negative count as 0.
+std::string mid(std::string_view s, long start);
+std::string mid(std::string_view s, long start, long count);
+// n >= length gives the whole text, n <= 0 the empty text.
+std::string left(std::string_view s, long n);
+std::string right(std::string_view s, long n);
+
+// Position of the first occurrence at or after `start`, 0 when absent. The empty needle gives
+// `start` (0 when start lies beyond the end + 1).
+long find(std::string_view s, std::string_view needle, long start = 1);
+// Position of the last occurrence that ends at or before `end_pos` (default: the end), 0 when absent.
+long rfind(std::string_view s, std::string_view needle, long end_pos = -1);
+bool contains(std::string_view s, std::string_view needle);
+bool starts_with(std::string_view s, std::string_view prefix);
+bool ends_with(std::string_view s, std::string_view suffix);
+
+// Trim removes the half-width blank U+0020 only, never tabs or U+3000.
+std::string trim(std::string_view s);
+std::string ltrim(std::string_view s);
+std::string rtrim(std::string_view s);
+
+std::string replace_all(std::string_view s, std::string_view from, std::string_view to);
+// One more piece than separators; the empty text gives no pieces at all.
+std::vector<std::string> split(std::string_view s, std::string_view sep);
+std::string join(const std::vector<std::string>& pieces, std::string_view sep);
+
+// Lower-cases ASCII and full-width Latin letters (the "htt" and ".exe" tests).
+std::string lower(std::string_view s);
+
+// The leading-number parse: blanks, tabs and line feeds are ignored wherever they stand; then
+// sign, digits, "." and digits, exponent; "&H" hex and "&O" octal. No number reads 0.
+double leading_number(std::string_view s);
+// The leading-number parse gives a value greater than 0.
+bool reads_positive(std::string_view s);
+
+// Plain decimal text of a whole number ("12", "-3").
+std::string decimal(long n);
+
+}  // namespace velmora::text
