@@ -1,0 +1,94 @@
+#include "extract/primitives.h"
+
+#include "ledger/shared_procedures.h"
+#include "platform/narrow.h"
+#include "text/text.h"
+
+namespace velmora::extract {
+
+const std::string Primitives::kEmpty;
+
+void Primitives::GetLi() { set_lines_from(platform.clipboard_text()); }
+
+void Primitives::set_lines_from(std::string_view text) { form.Lines = text::split(text, "\r\n"); }
+
+long Primitives::ULI() const { return static_cast<long>(form.Lines.size()) - 2; }
+
+void Primitives::SKK() {
+    form.Memo.clear();
+    form.ItemNo = 0;
+    form.Mode = 0;
+}
+
+const std::string& Primitives::L(long k) const {
+    if (k < 0 || k >= static_cast<long>(form.Lines.size())) {
+        return kEmpty;
+    }
+    return form.Lines[static_cast<std::size_t>(k)];
+}
+
+void Primitives::set_line(long k, std::string_view text) {
+    if (k < 0 || k >= static_cast<long>(form.Lines.size())) {
+        return;
+    }
+    form.Lines[static_cast<std::size_t>(k)] = std::string(text);
+}
+
+void Primitives::LA0(std::string& title) {
+    title = text::trim(title);
+    form.List1.add_item(title);
+    form.List2.add_item(title);
+    form.List3.add_item(title);
+}
+
+void Primitives::LA1(std::string_view text) { form.List1.add_item(text::trim(text)); }
+void Primitives::LA2(std::string_view text) { form.List2.add_item(text::trim(text)); }
+void Primitives::LA3(std::string_view text) { form.List3.add_item(text::trim(text)); }
+
+long Primitives::Naiyou(long start, std::string_view marker) {
+    const long last = ULI();
+    long k = start;
+    for (; k <= last; ++k) {
+        const std::string& line = L(k);
+        if (!marker.empty() && text::contains(line, marker)) {
+            break;
+        }
+        const std::string trimmed = text::trim(line);
+        if (marker.empty() && trimmed.empty()) {
+            break;
+        }
+        if (!trimmed.empty()) {
+            LA2(trimmed);
+        }
+    }
+    LA2("");
+    // A start beyond the last index stops at once; the loop variable then holds the start.
+    return k;
+}
+
+void Primitives::ChLa() {
+    form.Text1.set_text("\r\n" + form.Memo);
+    switch (form.ItemNo) {
+        case 0:
+            form.Label1.set_caption("OK");
+            break;
+        case 1:
+        case 11:
+            form.Label1.set_caption("応募終了！");
+            break;
+        case 10:
+            form.Label1.set_caption("会員登録！");
+            break;
+        default:
+            break;
+    }
+    form.Label1.set_colour(form.ItemNo == 0 ? ui::Colour::Normal : ui::Colour::Red);
+}
+
+std::string Primitives::FixDate(std::string_view text) const { return ledger::FixDate(text, platform.now()); }
+
+std::string Primitives::SeqLabel(long n) { return ledger::SeqLabel(n); }
+
+std::string Primitives::narrow(std::string_view text) { return locale::narrow(text); }
+
+}  // namespace velmora::extract

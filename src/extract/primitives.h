@@ -1,0 +1,62 @@
+#pragma once
+// The primitives every newsletter parser works through: the clipboard read into lines, the
+// state reset, the rows added to the title, detail and data lists, the detail-block copy and
+// the status display, all acting on the extraction window's state.
+//
+//   void P117(extract::Primitives& x) { x.SKK(); x.GetLi(); x.form.List2.clear(); ... x.LA0(title); }
+
+#include <string>
+#include <string_view>
+
+#include "platform/platform.h"
+#include "ui/form3.h"
+
+namespace velmora::extract {
+
+class Primitives {
+public:
+    Primitives(ui::Form3& form, platform::Platform& platform) : form(form), platform(platform) {}
+
+    ui::Form3& form;
+    platform::Platform& platform;
+
+    // The clipboard text split at every CR LF into Lines (the empty text gives no lines).
+    void GetLi();
+    // Lines from a given text instead of the clipboard (format 116 edits the text first).
+    void set_lines_from(std::string_view text);
+    // The last index a parser scans: the upper bound of Lines minus 1 (-2 for no lines).
+    long ULI() const;
+    // Memo, ItemNo and Mode back to their start values.
+    void SKK();
+
+    // Line k of Lines; a line beyond either end reads as the empty text.
+    const std::string& L(long k) const;
+    // Replaces line k in Lines (nothing happens for a line beyond either end).
+    void set_line(long k, std::string_view text);
+
+    // Trims the caller's title in place and adds it to List1, List2 and List3 (starts a contest entry).
+    void LA0(std::string& title);
+    void LA1(std::string_view text);  // List1 only, trimmed
+    void LA2(std::string_view text);  // List2 only, trimmed (the empty text is a blank separator row)
+    void LA3(std::string_view text);  // List3 only, trimmed (deadline and URL rows)
+
+    // Copies a detail block from line `start` to List2 up to the stop line (a line containing the
+    // marker, or for an empty marker the first blank line), adds one blank row, and returns the
+    // stop line's index (ULI() + 1 when none stopped it).
+    long Naiyou(long start, std::string_view marker);
+
+    // Shows Memo in Text1 and the status code held in ItemNo in Label1.
+    void ChLa();
+
+    // Shared procedures with the platform's clock.
+    std::string FixDate(std::string_view text) const;
+    static std::string SeqLabel(long n);
+    static std::string narrow(std::string_view text);
+    // Today as the window keeps it (refreshed on activation).
+    const std::string& Today() const { return form.Today; }
+
+private:
+    static const std::string kEmpty;
+};
+
+}  // namespace velmora::extract

@@ -1,0 +1,20 @@
+#include "formats/parsers.h"
+
+namespace velmora::formats {
+
+Parser parser_for(int code) {
+    switch (code) {
+        // Formats 100 to 105.
+        // (end of 100 to 105)
+
+        // Formats 106 to 115.
+        // (end of 106 to 115)
+
+        // Formats 116 to 125.
+        // (end of 116 to 125)
+        default:
+            return nullptr;
+    }
+}
+
+}  // namespace velmora::formats

@@ -1,0 +1,86 @@
+#include "ledger/shared_procedures.h"
+
+#include <cstdio>
+
+#include "text/text.h"
+
+namespace velmora::ledger {
+
+std::string HisItem(std::string_view record, int k) {
+    if (k == 0) {
+        return text::mid(record, 1, 10);
+    }
+    if (k == 1) {
+        return text::mid(record, 11, 10);
+    }
+    if (k >= 2 && k <= 6) {
+        return text::mid(record, 19 + k, 1);
+    }
+    if (k == 7) {
+        return text::mid(record, 26);
+    }
+    return {};
+}
+
+std::string AddUrlSlash(std::string_view url, platform::Platform& platform) {
+    const std::vector<std::string> pieces = text::split(url, "/");
+    std::string result(url);
+    if (pieces.empty()) {
+        // The empty text is one empty piece: it ends with nothing to complete.
+        return result;
+    }
+    const std::string& last = pieces.back();
+    if (last.empty()) {
+        return result;
+    }
+    if (pieces.size() == 3 || !text::contains(last, ".")) {
+        result += "/";
+    }
+    if (result != url) {
+        CopyText(platform, url);
+    }
+    return result;
+}
+
+std::string UrlRoot(std::string_view url) {
+    long position = 0;
+    for (int i = 0; i < 4; ++i) {
+        const long next = text::find(url, "/", position + 1);
+        if (next > 0) {
+            position = next;
+        }
+    }
+    return text::left(url, position);
+}
+
+void CopyText(platform::Platform& platform, std::string_view text) {
+    platform.clear_clipboard();
+    platform.set_clipboard_text(text);
+}
+
+std::string FixDate(std::string_view text, const locale::DateTime& now) {
+    const std::string today = locale::format_date(now.date());
+    const std::string trimmed = text::trim(text);
+    const auto date = locale::read_date(trimmed, now.year);
+    if (!date) {
+        return today;
+    }
+    const std::string written = locale::format_date(*date);
+    if (locale::rounded_day_number(now) - locale::day_number(*date) > 150) {
+        // Long past: the same month and day next year (a February 29 that next year lacks is no date).
+        const std::string next_year = std::to_string(now.year + 1) + text::right(written, 6);
+        const auto moved = locale::read_date(next_year, now.year);
+        return moved ? locale::format_date(*moved) : today;
+    }
+    return written;
+}
+
+std::string today_text(const locale::DateTime& now) { return FixDate(locale::format_date_time(now), now); }
+
+std::string SeqLabel(long n) {
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%02ld ", n);
+    return buffer;
+}
+
+}  // namespace velmora::ledger

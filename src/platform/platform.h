@@ -1,0 +1,72 @@
+#pragma once
+// The one interface to the desktop: clock, clipboard, message boxes, key injection, window
+// activation, program launch, file association, tray icon, topmost placement and the two
+// directories. The core asks the desktop for everything through it; MemoryPlatform is the
+// headless implementation, the Win32 front end the real one.
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/date.h"
+
+namespace velmora::platform {
+
+enum class Buttons { Ok, YesNo, YesNoCancel };
+// The platform's answer codes, as the program compares them (Yes 6, No 7, Cancel 2).
+enum class Answer { Ok = 1, Cancel = 2, Yes = 6, No = 7 };
+
+// Whether an activation waits until the program's own window has the input focus.
+enum class Wait { No, ForOwnFocus };
+
+// A program the platform launched; tasks are numbered from 1 in launch order.
+using TaskId = long;
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    virtual locale::DateTime now() = 0;
+
+    // The clipboard's plain text; the empty text when it holds none.
+    virtual std::string clipboard_text() = 0;
+    virtual void clear_clipboard() = 0;
+    virtual void set_clipboard_text(std::string_view text) = 0;
+
+    // A message box with the program's default title, or `title` when given.
+    virtual Answer message_box(std::string_view text, Buttons buttons,
+                               std::optional<std::string_view> title = std::nullopt) = 0;
+
+    // Injects a key-sequence string in the program's notation ("{TAB}", "+({TAB})", "%D").
+    // False when the string is no valid notation or the keys could not be sent; nothing is sent then.
+    virtual bool send_keys(std::string_view notation) = 0;
+    // Types a text literally, character by character (never read as notation).
+    virtual bool type_text(std::string_view text) = 0;
+
+    // Brings the window with this title to the front at once.
+    virtual bool activate_title(std::string_view title) = 0;
+    // Brings the window of a launched task to the front; nullopt is "no task was launched".
+    virtual bool activate_task(std::optional<TaskId> task, Wait wait) = 0;
+
+    // Starts a program with a command line, its window shown without taking the focus.
+    virtual std::optional<TaskId> launch(std::string_view command_line) = 0;
+    // The program that opens the given document (the file association); nullopt when none.
+    virtual std::optional<std::string> find_executable(const std::filesystem::path& document) = 0;
+    // Hands a URL to the desktop's default opener; false when that failed too.
+    virtual bool open_with_default(std::string_view url) = 0;
+
+    virtual void tray_add(std::string_view tip) = 0;
+    virtual void tray_delete() = 0;
+
+    // Places a window above all ordinary windows, shown, not activated (pixels).
+    virtual void place_topmost(std::string_view window, int x, int y, int width, int height) = 0;
+
+    virtual bool file_exists(const std::filesystem::path& path) = 0;
+    virtual bool directory_exists(const std::filesystem::path& path) = 0;
+    // Where the data files live (the program's own directory) and the working directory.
+    virtual std::filesystem::path program_directory() = 0;
+    virtual std::filesystem::path working_directory() = 0;
+};
+
+}  // namespace velmora::platform

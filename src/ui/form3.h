@@ -1,0 +1,56 @@
+#pragma once
+// The extraction window "ZOV-mail": the three result lists, the detail text, the status label,
+// the menus (back, Option marks, the 26 newsletter formats, settings) and the extraction state
+// that every parser and the review work on.
+
+#include <string>
+#include <vector>
+
+#include "ui/window.h"
+
+namespace velmora::ui {
+
+inline constexpr int kFormatCount = 26;
+inline constexpr int kFirstFormatCode = 100;
+
+class Form3 : public Window {
+public:
+    Form3();
+
+    Frame Frame1{"Frame1"};
+    ListBox List1{"List1"};  // titles, multiple selection
+    ListBox List2{"List2"};  // details, hidden
+    ListBox List3{"List3"};  // title, deadline, URL per contest, hidden
+    ListBox List4{"List4"};  // display settings: format choice, hidden
+    TextBox Text1{"Text1"};
+    Label Label1{"Label1"};
+    Button Command1{"Command1"};  // 連続取込
+    Button Command2{"Command2"};  // すべて選択
+    Button Command3{"Command3"};  // 裏List
+
+    ControlArray<MenuItem> menu0;  // back, Option, 項目抽出, 各種設定
+    ControlArray<MenuItem> mn3;    // the five Option marks
+    ControlArray<MenuItem> pre;    // the 26 formats
+    ControlArray<MenuItem> mn2;    // 表示設定, フォント
+
+    // Extraction state, kept for the window's life (nothing of it is saved).
+    long MailNo = 0;
+    std::string Today;
+    std::vector<std::string> Lines;
+    long LineNo = 0;
+    std::string Memo;
+    long ItemNo = 0;
+    long Mode = 0;
+    std::string Pend;
+    std::string Work;
+
+    // Set once the window's load has run (it runs on first use, also when only its options are read).
+    bool loaded = false;
+};
+
+// The design caption of each format, index 0 to 25 (codes 100 to 125).
+const std::vector<std::string>& format_captions();
+// Whether a format is offered by default (shown and enabled).
+bool format_shown_by_default(int index);
+
+}  // namespace velmora::ui
