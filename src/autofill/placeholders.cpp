@@ -5,7 +5,9 @@
 
 namespace velmora::autofill {
 
-int ApAct(ui::Program& /*program*/) { return 1; }
+int ApAct(ui::Program& /*program*/) {
+    return 1;
+}
 void SendTabText(platform::Platform& /*platform*/, std::string_view /*text*/) {}
 void SendTabRightText(platform::Platform& /*platform*/, std::string_view /*text*/) {}
 void Save3(ui::Program& /*program*/) {}

@@ -8,7 +8,9 @@
 
 namespace velmora::ledger {
 
-std::string CheckHistory(ui::Program& /*program*/, int /*mode*/) { return {}; }
+std::string CheckHistory(ui::Program& /*program*/, int /*mode*/) {
+    return {};
+}
 void ImportItem(ui::Program& /*program*/) {}
 void LoZov21(ui::Program& /*program*/) {}
 void Save2(ui::Program& /*program*/) {}

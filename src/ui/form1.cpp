@@ -128,11 +128,11 @@ Form1::Form1() : Window("Form1") {
     mn2[1].set_parent(&mn3);
 
     for (Control* c : std::initializer_list<Control*>{
-             &List1, &List2, &List3, &List4, &List5, &Command2, &Label5, &Label6, &Check1, &Frame1,
-             &Frame2, &Frame3, &Frame4, &Text1, &Text2, &Text3, &Text4, &Text5, &Text6, &Text7, &Label2,
-             &Label3, &Label4, &Command3, &Command4, &Command7, &Command8, &Command9, &Command10,
-             &Command11, &Command12, &Command14, &Command15, &Command16, &Command17, &Command18,
-             &Command19, &Command20, &mn3}) {
+             &List1,     &List2,     &List3,     &List4,     &List5,     &Command2,  &Label5,    &Label6,
+             &Check1,    &Frame1,    &Frame2,    &Frame3,    &Frame4,    &Text1,     &Text2,     &Text3,
+             &Text4,     &Text5,     &Text6,     &Text7,     &Label2,    &Label3,    &Label4,    &Command3,
+             &Command4,  &Command7,  &Command8,  &Command9,  &Command10, &Command11, &Command12, &Command14,
+             &Command15, &Command16, &Command17, &Command18, &Command19, &Command20, &mn3}) {
         add(*c);
     }
     add_all(Text);
@@ -151,6 +151,8 @@ Form1::Form1() : Window("Form1") {
 
 namespace velmora::ui {
 
-void Fo1Ca(Form1& form, std::string_view text) { form.set_caption(text.empty() ? std::string_view("!ZOV") : text); }
+void Fo1Ca(Form1& form, std::string_view text) {
+    form.set_caption(text.empty() ? std::string_view("!ZOV") : text);
+}
 
 }  // namespace velmora::ui
