@@ -13,6 +13,6 @@ void SendTabRightText(platform::Platform& /*platform*/, std::string_view /*text*
 void Save3(ui::Program& /*program*/) {}
 void Save4(ui::Program& /*program*/) {}
 void AddList2a(ui::Program& /*program*/) {}
-void wire_autofill(ui::Program& /*program*/, std::function<void()> /*after_send*/) {}
+void wire_autofill(ui::Program& /*program*/, std::function<void()> /*after_send*/) {}  // NOLINT
 
 }  // namespace velmora::autofill

@@ -99,8 +99,9 @@ private:
         if (!key_or_group(out, !modifiers.empty())) {
             return false;
         }
-        for (auto it = modifiers.rbegin(); it != modifiers.rend(); ++it) {
-            out.push_back({*it, 0, false});
+        while (!modifiers.empty()) {
+            out.push_back({modifiers.back(), 0, false});
+            modifiers.pop_back();
         }
         return true;
     }

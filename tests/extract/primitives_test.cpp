@@ -87,10 +87,8 @@ TEST(Primitives, ChLaShowsMemoAndTheStatus) {
         ui::Colour colour;
     };
     const Row rows[] = {
-        {0, "OK", ui::Colour::Normal},
-        {1, "応募終了！", ui::Colour::Red},
-        {10, "会員登録！", ui::Colour::Red},
-        {11, "応募終了！", ui::Colour::Red},
+        {0, "OK", ui::Colour::Normal},       {1, "応募終了！", ui::Colour::Red},
+        {10, "会員登録！", ui::Colour::Red}, {11, "応募終了！", ui::Colour::Red},
         {5, "before", ui::Colour::Red},
     };
     for (const Row& row : rows) {

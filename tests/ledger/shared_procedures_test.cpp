@@ -78,8 +78,10 @@ TEST(AddUrlSlash, CompletesDirectoriesAndLeavesTheOriginalOnTheClipboard) {
         const char* result;
     };
     const Row rows[] = {
-        {"http://host/dir", "http://host/dir/"}, {"http://host", "http://host/"},
-        {"http://host/a.html", "http://host/a.html"}, {"http://host/dir/", "http://host/dir/"},
+        {"http://host/dir", "http://host/dir/"},
+        {"http://host", "http://host/"},
+        {"http://host/a.html", "http://host/a.html"},
+        {"http://host/dir/", "http://host/dir/"},
         {"", ""},
     };
     for (const Row& row : rows) {

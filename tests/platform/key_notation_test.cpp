@@ -39,8 +39,8 @@ TEST(KeyNotation, ParsesTheProgramsKeys) {
 }
 
 TEST(KeyNotation, MalformedStringsSendNothing) {
-    const char* const bad[] = {"}", "{", "{TAB", "{NOPE}", "{UP x}", "{UP 3x}", "{UP }", ")", "+(a",
-                               "a)", "(", "+", "{}", "{UP 99999}", "%"};
+    const char* const bad[] = {"}",   "{",  "{TAB", "{NOPE}", "{UP x}", "{UP 3x}",    "{UP }", ")",
+                               "+(a", "a)", "(",    "+",      "{}",     "{UP 99999}", "%"};
     for (const char* notation : bad) {
         const KeyParse parse = parse_key_notation(notation);
         EXPECT_TRUE(parse.error.has_value()) << notation;
