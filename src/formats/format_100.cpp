@@ -64,6 +64,7 @@ void P100(extract::Primitives& x) {
             ++f.ItemNo;
             f.Pend = x.SeqLabel(f.ItemNo) + text::mid(line, 6);
             x.LA0(f.Pend);
+            f.Pend.clear();  // a contest without its own "[URL]" line gets an empty URL row
             continue;
         }
         detail_line_100(x, section);

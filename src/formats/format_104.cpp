@@ -25,12 +25,14 @@ void contest_104(extract::Primitives& x) {
     const long blank = text::rfind(f.Pend, " ");
     x.LA3(x.FixDate(blank > 0 ? text::mid(f.Pend, blank + 1) : f.Pend));
 
+    std::string url;  // the last detail; none when the contest has no details
     for (long j = k; j <= kLastDetail; ++j) {
         if (!text::trim(x.L(i + j)).empty()) {
             x.LA2(x.L(i + j));
+            url = x.L(i + j);
         }
     }
-    x.LA3(f.List2.rows().back());
+    x.LA3(url);
     x.LA2("");
     ++f.Mode;
 }

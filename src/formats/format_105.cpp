@@ -28,8 +28,8 @@ std::string collect_fields(extract::Primitives& x) {
     return fields;
 }
 
-// Copies the lines below the fields up to the URL line, which goes in without its frame. A URL
-// line too short to hold a frame adds nothing and gives an empty URL. Returns the URL.
+// Copies the lines below the fields up to the URL line, which goes in without its frame, and
+// returns the URL. Without a URL line, or with one too short to hold a frame, the URL is empty.
 std::string copy_to_url(extract::Primitives& x) {
     ui::Form3& f = x.form;
     long k = f.LineNo + 1;
@@ -45,10 +45,11 @@ std::string copy_to_url(extract::Primitives& x) {
             return std::string();
         }
         x.LA2(text::mid(line, 3, length - 5));
-        break;
+        f.LineNo = k;
+        return f.List2.rows().back();
     }
     f.LineNo = k;
-    return f.List2.rows().back();
+    return std::string();
 }
 
 // The "【応募締切】" row of the contest just added, found walking back to its title.
