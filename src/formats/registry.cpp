@@ -20,6 +20,26 @@ Parser parser_for(int code) {
         // (end of 100 to 105)
 
         // Formats 106 to 115.
+        case 106:
+            return P106;
+        case 107:
+            return P107;
+        case 108:
+            return P108;
+        case 109:
+            return P109;
+        case 110:
+            return P110;
+        case 111:
+            return P111;
+        case 112:
+            return P112;
+        case 113:
+            return P113;
+        case 114:
+            return P114;
+        case 115:
+            return P115;
         // (end of 106 to 115)
 
         // Formats 116 to 125.

@@ -1,0 +1,18 @@
+#pragma once
+// Typing into the browser: activating the browser the program launched, and the Tab-wrapped
+// sends every form filler uses. User texts are typed literally; the program's keys are notation.
+
+#include <string_view>
+
+#include "ui/program.h"
+
+namespace velmora::autofill {
+
+// Brings the browser to the front, waiting for the program's own focus: 0 done, 1 failed.
+int ApAct(ui::Program& program);
+// "{TAB}", "+({TAB})", the text, "{TAB}"; nothing at all for the empty text.
+void SendTabText(platform::Platform& platform, std::string_view text);
+// "{TAB}", "+({TAB})", "{RIGHT}", the text; nothing at all for the empty text.
+void SendTabRightText(platform::Platform& platform, std::string_view text);
+
+}  // namespace velmora::autofill

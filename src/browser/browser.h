@@ -1,0 +1,22 @@
+#pragma once
+// Opening a contest in the user's browser: the "ブラウザ" button (clipboard contest, or the first
+// stock entry on a right click), the checks before opening, and handing the URL to the browser
+// the program launched before, or launching the one that opens .html files.
+
+#include <string>
+#include <string_view>
+
+#include "ui/program.h"
+
+namespace velmora::browser {
+
+// Checks and opens a contest text; the text is cut to the bare URL in place.
+void Brauza(ui::Program& program, std::string& text);
+// Launches the program that opens .html files with the URL and remembers its task.
+void ShellAuto(ui::Program& program, std::string_view url);
+// Makes the running browser load the URL on the clipboard (Alt+D, Ctrl+V, Enter), else ShellAuto.
+void WinChange(ui::Program& program, std::string_view url);
+// Sets the handlers of the main window's "ブラウザ" button.
+void wire_browser_button(ui::Program& program);
+
+}  // namespace velmora::browser

@@ -1,0 +1,65 @@
+#include "store/file_encoding.h"
+
+#include "platform/cp932.h"
+#include "text/text.h"
+
+namespace velmora::store::detail {
+namespace {
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+constexpr std::string_view kLineEnd = "\r\n";
+
+std::optional<std::string> encode_cp932(const std::vector<std::string>& lines) {
+    std::string bytes;
+    for (const auto& line : lines) {
+        auto encoded = cp932::encode(line);
+        if (!encoded) {
+            return std::nullopt;
+        }
+        bytes += *encoded;
+        bytes += kLineEnd;
+    }
+    return bytes;
+}
+
+std::string encode_utf8(const std::vector<std::string>& lines) {
+    std::string bytes(kByteOrderMark);
+    for (const auto& line : lines) {
+        bytes += text::sanitize(line);
+        bytes += kLineEnd;
+    }
+    return bytes;
+}
+
+// Splits at LF, dropping the CR of a CR LF; a final line end adds no line.
+std::vector<std::string> split_lines(std::string_view text) {
+    std::vector<std::string> lines;
+    while (!text.empty()) {
+        const auto end = text.find('\n');
+        std::string_view line = text.substr(0, end);
+        if (line.ends_with('\r') && end != std::string_view::npos) {
+            line.remove_suffix(1);
+        }
+        lines.emplace_back(line);
+        text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
+    }
+    return lines;
+}
+
+}  // namespace
+
+std::string encode_file(const std::vector<std::string>& lines) {
+    if (auto bytes = encode_cp932(lines)) {
+        return *bytes;
+    }
+    return encode_utf8(lines);
+}
+
+std::vector<std::string> decode_file(std::string_view bytes) {
+    if (bytes.starts_with(kByteOrderMark)) {
+        return split_lines(text::sanitize(bytes.substr(kByteOrderMark.size())));
+    }
+    return split_lines(cp932::decode(bytes));
+}
+
+}  // namespace velmora::store::detail

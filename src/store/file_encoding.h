@@ -1,0 +1,14 @@
+#pragma once
+// How the data files' lines become bytes and back: code page 932 with CR LF, or UTF-8 with a
+// byte-order mark when a line holds a character the code page cannot hold.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace velmora::store::detail {
+
+std::string encode_file(const std::vector<std::string>& lines);
+std::vector<std::string> decode_file(std::string_view bytes);
+
+}  // namespace velmora::store::detail
