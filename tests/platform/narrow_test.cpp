@@ -1,0 +1,44 @@
+#include "platform/narrow.h"
+
+#include <gtest/gtest.h>
+
+namespace velmora::locale {
+namespace {
+
+struct Row {
+    const char* from;
+    const char* to;
+};
+
+TEST(Narrow, EveryRowOfTheTable) {
+    const Row kRows[] = {
+        {"！＂＃＄％＆＇（）＊＋，－．／", "!\"#$%&'()*+,-./"},
+        {"０１２３４５６７８９：；＜＝＞？＠", "0123456789:;<=>?@"},
+        {"ＡＺａｚ［＼］＾＿｀｛｜｝～", "AZaz[\\]^_`{|}~"},
+        {"　", " "},
+        {"、。「」・ー゛゜", "､｡｢｣･ｰﾞﾟ"},
+        {"アイウエオカサタナハマヤラワヲン", "ｱｲｳｴｵｶｻﾀﾅﾊﾏﾔﾗﾜｦﾝ"},
+        {"ァィゥェォッャュョ", "ｧｨｩｪｫｯｬｭｮ"},
+        {"ガギグゲゴザジズゼゾダヂヅデド", "ｶﾞｷﾞｸﾞｹﾞｺﾞｻﾞｼﾞｽﾞｾﾞｿﾞﾀﾞﾁﾞﾂﾞﾃﾞﾄﾞ"},
+        {"バビブベボパピプペポ", "ﾊﾞﾋﾞﾌﾞﾍﾞﾎﾞﾊﾟﾋﾟﾌﾟﾍﾟﾎﾟ"},
+        {"ヴヷヺ", "ｳﾞﾜﾞｦﾞ"},
+        {"’”", "'\""},
+        {"￠￡￢￣￤￥￦", "¢£¬¯¦¥₩"},
+        {"（１２）ガ", "(12)ｶﾞ"},
+    };
+    for (const auto& r : kRows) {
+        EXPECT_EQ(narrow(r.from), r.to) << r.from;
+    }
+}
+
+TEST(Narrow, WhatHasNoHalfWidthFormStays) {
+    const char* kKept[] = {"ひらがな", "がぱ",  "懸賞", "〜", "ヮヰヱヵヶヽヾヸヹ",
+                           "‘“",       "ab 12", "ｶﾞ",   "\t", ""};
+    for (const char* s : kKept) {
+        EXPECT_EQ(narrow(s), s) << s;
+    }
+    EXPECT_EQ(narrow("締切：５月１０日（金）"), "締切:5月10日(金)");
+}
+
+}  // namespace
+}  // namespace velmora::locale
