@@ -108,6 +108,33 @@ TEST(Formats116To125, CutsWithoutAValidPositionGiveNoDate) {
     }
 }
 
+// A header on the last lines: the lines it reads below the end of the text read as empty.
+TEST(Formats116To125, HeaderOnTheLastLinesReadsMissingLinesAsEmpty) {
+    const struct {
+        int code;
+        std::vector<std::string> lines;
+        std::vector<std::string> list3;
+    } cases[] = {
+        {117, {"■A", "http://a.jp/"}, {"01 A"}},
+        {117, {"前置き", "■A"}, {}},
+        {118, {"★賞品 A"}, {"01 A、"}},
+        {119, {"001◆A", "http://a.jp/"}, {"01 A", "2001/05/10", "http://a.jp/"}},
+        {120, {"★A 5/31締切(x)"}, {"01 ★A 5/31締切(x)", "2001/05/31", ""}},
+        {121, {"│■懸賞01 A", "│■締切日時：5/31 x"}, {}},
+        {123, {"▼A", "http://a.jp/"}, {"01 ▼A", "2001/05/10", "http://a.jp/"}},
+        {124, {"[賞品名]：　A"}, {"01 A", "2001/05/10", ""}},
+        {125,
+         {"*****", "T", "応募締切日：2001/05/31", "http://a.jp/"},
+         {"01 T", "2001/05/31", "http://a.jp/"}},
+        {125, {"前置き", "*****", "T", "応募締切日：2001/05/31"}, {}},
+    };
+    for (const auto& c : cases) {
+        Parse r(c.lines);
+        parser_for(c.code)(r.x);
+        EXPECT_EQ(r.form.List3.rows(), c.list3) << c.code << " " << c.lines.back();
+    }
+}
+
 TEST(Formats116To125, Format116RemovesEveryEllipsisBeforeSplitting) {
     Parse r({"…> ◆ 賞品…A", "|締:01/05/31|…", "http://a.jp/…"});
     P116(r.x);
