@@ -4,7 +4,6 @@ namespace velmora::formats {
 
 Parser parser_for(int code) {
     switch (code) {
-        // Formats 100 to 105.
         case 100:
             return P100;
         case 101:
@@ -17,9 +16,6 @@ Parser parser_for(int code) {
             return P104;
         case 105:
             return P105;
-        // (end of 100 to 105)
-
-        // Formats 106 to 115.
         case 106:
             return P106;
         case 107:
@@ -40,9 +36,6 @@ Parser parser_for(int code) {
             return P114;
         case 115:
             return P115;
-        // (end of 106 to 115)
-
-        // Formats 116 to 125.
         case 116:
             return P116;
         case 117:
@@ -63,7 +56,6 @@ Parser parser_for(int code) {
             return P124;
         case 125:
             return P125;
-        // (end of 116 to 125)
         default:
             return nullptr;
     }
