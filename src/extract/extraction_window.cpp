@@ -63,7 +63,6 @@ void wire_extraction_window(ui::Program& program) {
     form.on_activate = [&program] { Form_Activate(program); };
     wire_menus(program, form);
     wire_review(program, form);
-    program.form1.mn0[2].on_click = [&program] { show_extraction_window(program); };
 }
 
 void Form_Load(ui::Program& program) {

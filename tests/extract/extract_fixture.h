@@ -28,9 +28,9 @@ protected:
 
     ui::Form3& form() { return program->form3(); }
 
-    // Opens the window through the main window's "Mail" menu, as the user does.
+    // Opens the window as the main window's "Mail" menu does.
     void open_window() {
-        program->form1.mn0[2].on_click();
+        show_extraction_window(*program);
         program->run_pending_activations();
     }
 
