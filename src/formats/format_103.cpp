@@ -94,6 +94,9 @@ void section2_line(extract::Primitives& x) {
         x.LA2(x.L(i));
         return;
     }
+    if (i + 1 > x.ULI() && text::trim(x.L(i + 1)).empty()) {
+        return;  // a rule at the end of the text, with no title below it, starts no contest
+    }
     x.LA1(x.L(i + 1));
     x.LA3(x.L(i + 1));
     f.Pend = x.L(i + 3);

@@ -30,11 +30,17 @@ std::string collect_fields(extract::Primitives& x) {
 
 // Copies the lines below the fields up to the URL line, which goes in without its frame, and
 // returns the URL. Without a URL line, or with one too short to hold a frame, the URL is empty.
+// The copy ends before the next contest's first line, so that a contest without a URL line of its
+// own neither takes the next contest's URL nor hides that contest.
 std::string copy_to_url(extract::Primitives& x) {
     ui::Form3& f = x.form;
     long k = f.LineNo + 1;
     for (; k <= x.ULI(); ++k) {
         const std::string& line = x.L(k);
+        if (text::starts_with(line, kPrize)) {
+            f.LineNo = k - 1;
+            return std::string();
+        }
         if (!text::contains(line, "htt")) {
             x.LA2(line);
             continue;

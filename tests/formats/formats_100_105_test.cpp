@@ -151,6 +151,13 @@ TEST(Format103, UnclosedAdvertisementBlockIsCopiedLikeOtherLines) {
     EXPECT_EQ(run.list2(), (Rows{"●A", "広告", "", "●B", ""}));
 }
 
+TEST(Format103, SectionTwoRuleAtTheEndOfTheTextStartsNoContest) {
+    ParseRun run;
+    run.parse(103, {"１>>", "１>>", "●A", "http://a.example.jp/", "２>>", "  -------"});
+    EXPECT_EQ(run.list1(), (Rows{"●A"}));
+    EXPECT_EQ(run.list3(), (Rows{"●A", "2001/05/10", "http://a.example.jp/"}));
+}
+
 TEST(Format104, ContestWithoutDetailsGetsAnEmptyUrl) {
     ParseRun run;
     run.parse(104, {"☆★時計", ""});
@@ -165,6 +172,14 @@ TEST(Format105, ContestWithoutCommentDoesNotSwallowTheNextOne) {
     EXPECT_EQ(run.list1(), (Rows{"01 Ａ", "02 Ｂ"}));
     EXPECT_EQ(run.list3(),
               (Rows{"01 Ａ", "5/20", "http://a.example.jp/", "02 Ｂ", "5/25", "http://b.example.jp/"}));
+}
+
+TEST(Format105, ContestWithoutCommentOrUrlLeavesTheNextOneItsUrl) {
+    ParseRun run;
+    run.parse(105, {"【賞品内容】Ａ", "【応募締切】5/20", "【賞品内容】Ｂ", "【コメント】",
+                    "≫ http://b.example.jp/ ≪≪"});
+    EXPECT_EQ(run.list1(), (Rows{"01 Ａ", "02 Ｂ"}));
+    EXPECT_EQ(run.list3(), (Rows{"01 Ａ", "5/20", "", "02 Ｂ", "http://b.example.jp/"}));
 }
 
 TEST(Format105, UrlLineTooShortForItsFrameGivesAnEmptyUrl) {
