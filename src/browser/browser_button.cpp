@@ -8,7 +8,7 @@ namespace velmora::browser {
 void Command2_Click(ui::Program& program) {
     ui::Form1& form1 = program.form1;
     form1.Command2.set_caption("ブラウザ");
-    form1.CurUrl = program.platform.clipboard_text();
+    form1.CurUrl = ledger::contest_line(program.platform.clipboard_text());
     Brauza(program, form1.CurUrl);
 }
 
@@ -23,7 +23,7 @@ void Command2_MouseDown(ui::Program& program, ui::MouseButton button) {
         stock.remove_item(0);
         form1.Command2.set_caption(text::decimal(stock.count()) + " stock");
         ledger::SaveZOV5(program);
-        form1.CurUrl = program.platform.clipboard_text();
+        form1.CurUrl = ledger::contest_line(program.platform.clipboard_text());
         Brauza(program, form1.CurUrl);
     }
     if (stock.count() == 0) {

@@ -182,7 +182,7 @@ void finish_stock_check(ui::Program& program, const Contest& contest, int state)
 
 std::string CheckHistory(ui::Program& program, int mode) {
     platform::Platform& platform = program.platform;
-    const std::string clip = platform.clipboard_text();
+    const std::string clip = contest_line(platform.clipboard_text());
     if (!text::contains(clip, "htt")) {
         platform.message_box(clip + std::string(kCrLf) + "これって違うような・・・", Buttons::Ok);
         return {};

@@ -79,6 +79,15 @@ std::string today_text(const locale::DateTime& now) {
     return FixDate(locale::format_date_time(now), now);
 }
 
+std::string contest_line(std::string_view clipboard_text) {
+    const std::size_t first = clipboard_text.find_first_not_of("\r\n");
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    const std::string_view rest = clipboard_text.substr(first);
+    return std::string(rest.substr(0, rest.find_first_of("\r\n")));
+}
+
 std::string SeqLabel(long n) {
     char buffer[32];
     std::snprintf(buffer, sizeof buffer, "%02ld ", n);

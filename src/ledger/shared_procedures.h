@@ -33,6 +33,10 @@ std::string FixDate(std::string_view text, const locale::DateTime& now);
 // Today as the program keeps it: FixDate of the current date and time.
 std::string today_text(const locale::DateTime& now);
 
+// The contest a clipboard text holds: its first line that is not empty. A contest text never
+// spans lines; taking it whole would put a line break into the stock file or a command line.
+std::string contest_line(std::string_view clipboard_text);
+
 // n with at least two digits and one blank: 7 gives "07 ".
 std::string SeqLabel(long n);
 

@@ -100,6 +100,14 @@ TEST(SeqLabel, AtLeastTwoDigitsAndABlank) {
     EXPECT_EQ(SeqLabel(123), "123 ");
 }
 
+TEST(ContestLine, TakesTheFirstLineThatIsNotEmpty) {
+    EXPECT_EQ(contest_line("2001/06/01http://a.example/\r\nhttp://b.example/"), "2001/06/01http://a.example/");
+    EXPECT_EQ(contest_line("\r\n\nhttp://a.example/\r"), "http://a.example/");
+    EXPECT_EQ(contest_line("http://a.example/"), "http://a.example/");
+    EXPECT_EQ(contest_line("\r\n"), "");
+    EXPECT_EQ(contest_line(""), "");
+}
+
 TEST(CopyText, ReplacesTheClipboard) {
     platform::MemoryPlatform desktop;
     desktop.set_clipboard_text("old");
