@@ -25,7 +25,7 @@ Style style_of(const ui::Control& control) {
         case ui::ControlKind::Frame:
             return {L"BUTTON", child | BS_GROUPBOX, 0};
         case ui::ControlKind::Label:
-            return {L"STATIC", child | SS_LEFT | SS_NOPREFIX, 0};
+            return {L"STATIC", child | SS_LEFT | SS_NOPREFIX | SS_NOTIFY, 0};
         case ui::ControlKind::TextBox: {
             const auto& box = static_cast<const ui::TextBox&>(control);
             const DWORD lines =

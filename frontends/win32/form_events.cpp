@@ -122,6 +122,13 @@ LRESULT FormView::on_control_command(NativeControl& native, int code) {
                 fire([&] { call(control.on_click); });
             }
             break;
+        case ui::ControlKind::Label:
+            if (code == STN_CLICKED) {
+                fire([&] { call(control.on_click); });
+            } else if (code == STN_DBLCLK) {
+                fire([&] { call(control.on_dblclick); });
+            }
+            break;
         case ui::ControlKind::CheckBox:
             if (code == BN_CLICKED) {
                 fire([&] {

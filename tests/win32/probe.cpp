@@ -1,0 +1,220 @@
+// A small Win32 program that looks at another program's windows for the Wine smoke run:
+//   velmora-probe wait TITLE SECONDS    a visible window with this caption appears (exit 1: it did not)
+//   velmora-probe gone TITLE SECONDS    no visible window with this caption is left
+//   velmora-probe show TITLE            sizes and visible controls; controls cut off by
+//                                       the window's edge or overlapping another are marked
+//   velmora-probe size TITLE W H        the window's outer size is W x H pixels
+//   velmora-probe place TITLE X Y       the window's top-left corner is at X, Y
+//   velmora-probe close TITLE           asks the window to close (WM_CLOSE)
+//   velmora-probe click TITLE TEXT      clicks the visible control with this text
+//   velmora-probe menu TITLE INDEX      chooses the item of the menu bar at this position (keyboard)
+// Output is UTF-8; the exit code is 0 when the check held, 1 when not, 2 on a bad command line.
+
+#include <cstdio>
+#include <cwchar>
+#include <string>
+#include <vector>
+
+#include "probe_windows.h"
+
+namespace {
+
+using velmora::probe::utf8;
+
+void print(const std::string& line) {
+    std::fwrite(line.data(), 1, line.size(), stdout);
+    std::fputc('\n', stdout);
+    std::fflush(stdout);
+}
+
+std::string rect_text(const RECT& r) {
+    return std::to_string(r.left) + "," + std::to_string(r.top) + " " + std::to_string(r.right - r.left) +
+           "x" + std::to_string(r.bottom - r.top);
+}
+
+// Controls that share a pixel or two at their edges are laid out edge to edge, not over each other.
+bool overlaps(const RECT& a, const RECT& b) {
+    RECT both{};
+    return IntersectRect(&both, &a, &b) != FALSE && both.right - both.left > 2 && both.bottom - both.top > 2;
+}
+
+int wait_for(const std::wstring& title, int seconds, bool present) {
+    for (int i = 0; i < seconds * 10; ++i) {
+        if (velmora::probe::windows_titled(title).empty() != present) {
+            return 0;
+        }
+        Sleep(100);
+    }
+    return 1;
+}
+
+// Controls cut off by the window's edge; controls lying wholly outside belong to a wider layout.
+int show(const std::wstring& title) {
+    const auto windows = velmora::probe::windows_titled(title);
+    if (windows.empty()) {
+        print("no window \"" + utf8(title) + "\"");
+        return 1;
+    }
+    int faults = 0;
+    HWND hwnd = windows.front();
+    RECT outer{};
+    RECT client{};
+    GetWindowRect(hwnd, &outer);
+    GetClientRect(hwnd, &client);
+    print("window \"" + utf8(title) + "\" outer " + rect_text(outer) + " client " + rect_text(client));
+    std::vector<velmora::probe::ChildInfo> shown;
+    for (const auto& child : velmora::probe::children_of(hwnd)) {
+        if (!child.visible) {
+            continue;
+        }
+        const bool inside_start = child.rect.left < client.right && child.rect.top < client.bottom;
+        const bool cut =
+            inside_start && (child.rect.right > client.right || child.rect.bottom > client.bottom);
+        std::string line =
+            "  " + utf8(child.window_class) + " \"" + utf8(child.text) + "\" " + rect_text(child.rect);
+        if (child.group_box) {
+            print(line + "  (frame)");
+            continue;
+        }
+        if (cut) {
+            line += "  CUT OFF";
+            ++faults;
+        }
+        for (const auto& other : shown) {
+            if (overlaps(child.rect, other.rect)) {
+                line += "  OVERLAPS \"" + utf8(other.text) + "\"";
+                ++faults;
+            }
+        }
+        print(line);
+        shown.push_back(child);
+    }
+    print("faults " + std::to_string(faults));
+    return faults == 0 ? 0 : 1;
+}
+
+int check_size(const std::wstring& title, int width, int height) {
+    const auto windows = velmora::probe::windows_titled(title);
+    if (windows.empty()) {
+        print("no window \"" + utf8(title) + "\"");
+        return 1;
+    }
+    RECT outer{};
+    GetWindowRect(windows.front(), &outer);
+    const bool ok = outer.right - outer.left == width && outer.bottom - outer.top == height;
+    print("size \"" + utf8(title) + "\" " + rect_text(outer) +
+          (ok ? " ok" : " expected " + std::to_string(width) + "x" + std::to_string(height)));
+    return ok ? 0 : 1;
+}
+
+int check_place(const std::wstring& title, int x, int y) {
+    const auto windows = velmora::probe::windows_titled(title);
+    if (windows.empty()) {
+        print("no window \"" + utf8(title) + "\"");
+        return 1;
+    }
+    RECT outer{};
+    GetWindowRect(windows.front(), &outer);
+    const bool ok = outer.left == x && outer.top == y;
+    print("place \"" + utf8(title) + "\" " + rect_text(outer) +
+          (ok ? " ok" : " expected " + std::to_string(x) + "," + std::to_string(y)));
+    return ok ? 0 : 1;
+}
+
+int close_window(const std::wstring& title) {
+    const auto windows = velmora::probe::windows_titled(title);
+    for (HWND hwnd : windows) {
+        PostMessageW(hwnd, WM_CLOSE, 0, 0);
+    }
+    return windows.empty() ? 1 : 0;
+}
+
+// A real mouse click, as the user makes it: the window comes to the front first.
+int click_at(HWND window, POINT at) {
+    SetForegroundWindow(window);
+    Sleep(200);
+    SetCursorPos(at.x, at.y);
+    INPUT clicks[2]{};
+    clicks[0].type = clicks[1].type = INPUT_MOUSE;
+    clicks[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    clicks[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(2, clicks, sizeof(INPUT));
+    Sleep(300);
+    return 0;
+}
+
+int click_control(const std::wstring& title, const std::wstring& text) {
+    for (HWND hwnd : velmora::probe::windows_titled(title)) {
+        for (const auto& child : velmora::probe::children_of(hwnd)) {
+            if (child.visible && child.text == text) {
+                POINT at{(child.rect.left + child.rect.right) / 2, (child.rect.top + child.rect.bottom) / 2};
+                ClientToScreen(hwnd, &at);
+                return click_at(hwnd, at);
+            }
+        }
+    }
+    print("no control \"" + utf8(text) + "\" in \"" + utf8(title) + "\"");
+    return 1;
+}
+
+void press(WORD key) {
+    INPUT keys[2]{};
+    keys[0].type = keys[1].type = INPUT_KEYBOARD;
+    keys[0].ki.wVk = keys[1].ki.wVk = key;
+    keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, keys, sizeof(INPUT));
+    Sleep(150);
+}
+
+// The menu bar by keyboard, as a user without a mouse chooses: F10, Right to the item, Enter.
+int choose_menu(const std::wstring& title, int index) {
+    const auto windows = velmora::probe::windows_titled(title);
+    if (windows.empty()) {
+        print("no window \"" + utf8(title) + "\"");
+        return 1;
+    }
+    SetForegroundWindow(windows.front());
+    Sleep(300);
+    press(VK_F10);
+    for (int i = 0; i < index; ++i) {
+        press(VK_RIGHT);
+    }
+    press(VK_RETURN);
+    Sleep(300);
+    return 0;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    const std::vector<std::wstring> args(argv + 1, argv + argc);
+    if (args.size() == 3 && args[0] == L"wait") {
+        return wait_for(args[1], _wtoi(args[2].c_str()), true);
+    }
+    if (args.size() == 3 && args[0] == L"gone") {
+        return wait_for(args[1], _wtoi(args[2].c_str()), false);
+    }
+    if (args.size() == 2 && args[0] == L"show") {
+        return show(args[1]);
+    }
+    if (args.size() == 4 && args[0] == L"size") {
+        return check_size(args[1], _wtoi(args[2].c_str()), _wtoi(args[3].c_str()));
+    }
+    if (args.size() == 4 && args[0] == L"place") {
+        return check_place(args[1], _wtoi(args[2].c_str()), _wtoi(args[3].c_str()));
+    }
+    if (args.size() == 2 && args[0] == L"close") {
+        return close_window(args[1]);
+    }
+    if (args.size() == 3 && args[0] == L"click") {
+        return click_control(args[1], args[2]);
+    }
+    if (args.size() == 3 && args[0] == L"menu") {
+        return choose_menu(args[1], _wtoi(args[2].c_str()));
+    }
+    print(
+        "usage: velmora-probe wait|gone TITLE SECONDS | show TITLE | size TITLE W H | place TITLE X Y | "
+        "close TITLE | "
+        "click TITLE TEXT | menu TITLE INDEX");
+    return 2;
+}
