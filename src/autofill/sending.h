@@ -2,6 +2,7 @@
 // Typing into the browser: activating the browser the program launched, and the Tab-wrapped
 // sends every form filler uses. User texts are typed literally; the program's keys are notation.
 
+#include <string>
 #include <string_view>
 
 #include "ui/program.h"
@@ -14,5 +15,16 @@ int ApAct(ui::Program& program);
 void SendTabText(platform::Platform& platform, std::string_view text);
 // "{TAB}", "+({TAB})", "{RIGHT}", the text; nothing at all for the empty text.
 void SendTabRightText(platform::Platform& platform, std::string_view text);
+
+// One step of a flowchart: an arrow-key group in the program's notation ("{UP 3}", possibly
+// empty) and then the field texts, typed literally.
+struct KeyStep {
+    std::string keys;
+    std::string text;
+    bool empty() const { return keys.empty() && text.empty(); }
+    friend bool operator==(const KeyStep&, const KeyStep&) = default;
+};
+// "{TAB}", "+({TAB})", the step's keys, its text, "{TAB}"; nothing at all for the empty step.
+void SendTabStep(platform::Platform& platform, const KeyStep& step);
 
 }  // namespace velmora::autofill

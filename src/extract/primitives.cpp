@@ -8,11 +8,17 @@ namespace velmora::extract {
 
 const std::string Primitives::kEmpty;
 
-void Primitives::GetLi() { set_lines_from(platform.clipboard_text()); }
+void Primitives::GetLi() {
+    set_lines_from(platform.clipboard_text());
+}
 
-void Primitives::set_lines_from(std::string_view text) { form.Lines = text::split(text, "\r\n"); }
+void Primitives::set_lines_from(std::string_view text) {
+    form.Lines = text::split(text, "\r\n");
+}
 
-long Primitives::ULI() const { return static_cast<long>(form.Lines.size()) - 2; }
+long Primitives::ULI() const {
+    return static_cast<long>(form.Lines.size()) - 2;
+}
 
 void Primitives::SKK() {
     form.Memo.clear();
@@ -41,9 +47,15 @@ void Primitives::LA0(std::string& title) {
     form.List3.add_item(title);
 }
 
-void Primitives::LA1(std::string_view text) { form.List1.add_item(text::trim(text)); }
-void Primitives::LA2(std::string_view text) { form.List2.add_item(text::trim(text)); }
-void Primitives::LA3(std::string_view text) { form.List3.add_item(text::trim(text)); }
+void Primitives::LA1(std::string_view text) {
+    form.List1.add_item(text::trim(text));
+}
+void Primitives::LA2(std::string_view text) {
+    form.List2.add_item(text::trim(text));
+}
+void Primitives::LA3(std::string_view text) {
+    form.List3.add_item(text::trim(text));
+}
 
 long Primitives::Naiyou(long start, std::string_view marker) {
     const long last = ULI();
@@ -85,10 +97,16 @@ void Primitives::ChLa() {
     form.Label1.set_colour(form.ItemNo == 0 ? ui::Colour::Normal : ui::Colour::Red);
 }
 
-std::string Primitives::FixDate(std::string_view text) const { return ledger::FixDate(text, platform.now()); }
+std::string Primitives::FixDate(std::string_view text) const {
+    return ledger::FixDate(text, platform.now());
+}
 
-std::string Primitives::SeqLabel(long n) { return ledger::SeqLabel(n); }
+std::string Primitives::SeqLabel(long n) {
+    return ledger::SeqLabel(n);
+}
 
-std::string Primitives::narrow(std::string_view text) { return locale::narrow(text); }
+std::string Primitives::narrow(std::string_view text) {
+    return locale::narrow(text);
+}
 
 }  // namespace velmora::extract

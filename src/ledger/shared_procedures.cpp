@@ -75,7 +75,9 @@ std::string FixDate(std::string_view text, const locale::DateTime& now) {
     return written;
 }
 
-std::string today_text(const locale::DateTime& now) { return FixDate(locale::format_date_time(now), now); }
+std::string today_text(const locale::DateTime& now) {
+    return FixDate(locale::format_date_time(now), now);
+}
 
 std::string SeqLabel(long n) {
     char buffer[32];

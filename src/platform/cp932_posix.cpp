@@ -43,7 +43,8 @@ public:
     }
 
 private:
-    bool valid() const { return m_cd != reinterpret_cast<iconv_t>(-1); }
+    // iconv_open reports failure as the handle (iconv_t)-1.
+    bool valid() const { return m_cd != reinterpret_cast<iconv_t>(-1); }  // NOLINT(performance-no-int-to-ptr)
     iconv_t m_cd;
 };
 

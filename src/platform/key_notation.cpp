@@ -14,17 +14,19 @@ struct NamedKey {
 };
 
 constexpr std::array<NamedKey, 30> kNamedKeys{{
-    {"TAB", Key::Tab},     {"ENTER", Key::Enter},   {"UP", Key::Up},       {"DOWN", Key::Down},
-    {"LEFT", Key::Left},   {"RIGHT", Key::Right},   {"HOME", Key::Home},   {"END", Key::End},
-    {"BS", Key::Backspace}, {"DEL", Key::Delete},   {"ESC", Key::Escape},  {"PGUP", Key::PageUp},
-    {"PGDN", Key::PageDown}, {"INS", Key::Insert},  {"F1", Key::F1},       {"F2", Key::F2},
-    {"F3", Key::F3},       {"F4", Key::F4},         {"F5", Key::F5},       {"F6", Key::F6},
-    {"F7", Key::F7},       {"F8", Key::F8},         {"F9", Key::F9},       {"F10", Key::F10},
-    {"F11", Key::F11},     {"F12", Key::F12},       {"F13", Key::F13},     {"F14", Key::F14},
-    {"F15", Key::F15},     {"F16", Key::F16},
+    {"TAB", Key::Tab},       {"ENTER", Key::Enter}, {"UP", Key::Up},      {"DOWN", Key::Down},
+    {"LEFT", Key::Left},     {"RIGHT", Key::Right}, {"HOME", Key::Home},  {"END", Key::End},
+    {"BS", Key::Backspace},  {"DEL", Key::Delete},  {"ESC", Key::Escape}, {"PGUP", Key::PageUp},
+    {"PGDN", Key::PageDown}, {"INS", Key::Insert},  {"F1", Key::F1},      {"F2", Key::F2},
+    {"F3", Key::F3},         {"F4", Key::F4},       {"F5", Key::F5},      {"F6", Key::F6},
+    {"F7", Key::F7},         {"F8", Key::F8},       {"F9", Key::F9},      {"F10", Key::F10},
+    {"F11", Key::F11},       {"F12", Key::F12},     {"F13", Key::F13},    {"F14", Key::F14},
+    {"F15", Key::F15},       {"F16", Key::F16},
 }};
 
-bool is_letter(char32_t c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+bool is_letter(char32_t c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
 
 std::string upper_ascii(std::string_view s) {
     std::string out(s);
@@ -97,8 +99,9 @@ private:
         if (!key_or_group(out, !modifiers.empty())) {
             return false;
         }
-        for (auto it = modifiers.rbegin(); it != modifiers.rend(); ++it) {
-            out.push_back({*it, 0, false});
+        while (!modifiers.empty()) {
+            out.push_back({modifiers.back(), 0, false});
+            modifiers.pop_back();
         }
         return true;
     }
@@ -107,9 +110,12 @@ private:
         const char32_t c = m_text[m_pos];
         if (c == U'(') {
             ++m_pos;
+            // Letters in a group held by a modifier name keys, as after the modifier itself.
+            m_held += after_modifier ? 1 : 0;
             if (!sequence(out, true)) {
                 return false;
             }
+            m_held -= after_modifier ? 1 : 0;
             ++m_pos;  // the closing ")"
             return true;
         }
@@ -131,8 +137,8 @@ private:
         return true;
     }
 
-    static KeyEvent plain(char32_t c, bool after_modifier) {
-        if (after_modifier && is_letter(c)) {
+    KeyEvent plain(char32_t c, bool after_modifier) const {
+        if ((after_modifier || m_held > 0) && is_letter(c)) {
             return {Key::Letter, c >= U'a' ? c - 0x20 : c, true};
         }
         return {Key::Character, c, true};
@@ -142,7 +148,8 @@ private:
         // "{}}" and "{{}" name the braces themselves.
         std::size_t close = m_text.find(U'}', m_pos + 2);
         if (m_pos + 1 < m_text.size() && m_text[m_pos + 1] == U'}') {
-            close = m_pos + 2 < m_text.size() && m_text[m_pos + 2] == U'}' ? m_pos + 2 : std::u32string_view::npos;
+            close = m_pos + 2 < m_text.size() && m_text[m_pos + 2] == U'}' ? m_pos + 2
+                                                                           : std::u32string_view::npos;
             if (close == std::u32string_view::npos) {
                 return fail("an empty \"{}\"");
             }
@@ -193,6 +200,7 @@ private:
 
     std::u32string_view m_text;
     std::size_t m_pos = 0;
+    int m_held = 0;
     std::string m_error;
 };
 

@@ -104,12 +104,14 @@ std::vector<std::string> MemoryPlatform::take_events() {
     return events;
 }
 
-Answer MemoryPlatform::message_box(std::string_view text, Buttons buttons, std::optional<std::string_view> title) {
+Answer MemoryPlatform::message_box(std::string_view text, Buttons buttons,
+                                   std::optional<std::string_view> title) {
     std::string line = std::string("ask ") + buttons_word(buttons) + " " + quote_event_text(text);
     if (title) {
         line += " title " + quote_event_text(*title);
     }
-    Answer answer = buttons == Buttons::Ok ? Answer::Ok : (buttons == Buttons::YesNo ? Answer::No : Answer::Cancel);
+    Answer answer =
+        buttons == Buttons::Ok ? Answer::Ok : (buttons == Buttons::YesNo ? Answer::No : Answer::Cancel);
     if (m_answers.empty()) {
         if (!m_unanswered) {
             m_unanswered = line;
@@ -166,9 +168,13 @@ bool MemoryPlatform::open_with_default(std::string_view url) {
     return m_default_opener_works;
 }
 
-void MemoryPlatform::tray_add(std::string_view tip) { log("tray add " + quote_event_text(tip)); }
+void MemoryPlatform::tray_add(std::string_view tip) {
+    log("tray add " + quote_event_text(tip));
+}
 
-void MemoryPlatform::tray_delete() { log("tray delete"); }
+void MemoryPlatform::tray_delete() {
+    log("tray delete");
+}
 
 void MemoryPlatform::place_topmost(std::string_view window, int x, int y, int width, int height) {
     log("topmost " + std::string(window) + " " + std::to_string(x) + " " + std::to_string(y) + " " +

@@ -46,7 +46,8 @@ public:
     std::string clipboard_text() override { return m_clipboard.value_or(""); }
     void clear_clipboard() override { m_clipboard.reset(); }
     void set_clipboard_text(std::string_view text) override { m_clipboard = std::string(text); }
-    Answer message_box(std::string_view text, Buttons buttons, std::optional<std::string_view> title) override;
+    Answer message_box(std::string_view text, Buttons buttons,
+                       std::optional<std::string_view> title = std::nullopt) override;
     bool send_keys(std::string_view notation) override;
     bool type_text(std::string_view text) override;
     bool activate_title(std::string_view title) override;
@@ -63,7 +64,9 @@ public:
     std::filesystem::path working_directory() override { return m_working_dir; }
 
     // Answers whether a window with this title exists (the program's own windows, for activation).
-    void set_title_lookup(std::function<bool(std::string_view)> lookup) { m_title_lookup = std::move(lookup); }
+    void set_title_lookup(std::function<bool(std::string_view)> lookup) {
+        m_title_lookup = std::move(lookup);
+    }
 
 private:
     void log(std::string line) { m_events.push_back(std::move(line)); }

@@ -35,7 +35,8 @@ Application::Application(platform::Platform& platform) : m_program(platform) {
     ledger::wire_stock_window(program);
     ledger::wire_calendar(program);
     browser::wire_browser_button(program);
-    autofill::wire_autofill(program, [&program] { ledger::HDK(program); });
+    autofill::wire_autofill(
+        program, [&program] { ledger::HDK(program); }, [&program](int k) { ChForm1(program, k); });
     wire_main_window(*this, program);
 }
 

@@ -48,35 +48,6 @@ void load_window_file(ui::Program& program) {
     }
 }
 
-void load_flowcharts(ui::Program& program) {
-    ui::Form1& form = program.form1;
-    form.FlowTexts.assign(1, std::string());
-    const auto flowcharts = store::load_flowcharts(program.platform.program_directory());
-    if (!flowcharts) {
-        return;
-    }
-    form.List3.clear();
-    for (const store::Flowchart& flowchart : *flowcharts) {
-        form.List3.add_item(flowchart.title);
-        form.FlowTexts.back() = flowchart.code;
-        form.FlowTexts.emplace_back();
-    }
-}
-
-void load_id_book(ui::Program& program) {
-    ui::Form1& form = program.form1;
-    form.IdTexts.assign(1, std::string());
-    const auto entries = store::load_id_book(program.platform.program_directory());
-    if (!entries) {
-        return;
-    }
-    for (const std::string& entry : *entries) {
-        form.IdTexts.back() = entry;
-        form.IdTexts.emplace_back();
-    }
-    autofill::AddList2a(program);
-}
-
 void place_panels(ui::Form1& form) {
     form.Frame3.move(60, 420);
     form.Frame4.move(60, 420);
@@ -108,8 +79,8 @@ void Form_Load(ui::Program& program) {
     form.Today = ledger::today_text(platform.now());
     load_window_file(program);
     ledger::LoZov21(program);
-    load_flowcharts(program);
-    load_id_book(program);
+    autofill::load_flowcharts(program);
+    autofill::load_id_book(program);
     store::report_save(platform, store::ensure_stock_file(dir));
     ledger::load_stock_list(program);
     place_panels(form);

@@ -16,8 +16,8 @@ namespace velmora::store {
 
 struct SaveResult {
     bool ok = true;
-    std::string file;     // the file's name, for the message that tells the user
-    std::string reason;   // what failed, empty when ok
+    std::string file;    // the file's name, for the message that tells the user
+    std::string reason;  // what failed, empty when ok
 };
 
 // Reads a text file, decoded (code page 932, or UTF-8 when it starts with a byte-order mark),

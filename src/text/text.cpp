@@ -8,7 +8,9 @@ namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
 
-bool is_continuation(unsigned char b) { return (b & 0xC0) == 0x80; }
+bool is_continuation(unsigned char b) {
+    return (b & 0xC0) == 0x80;
+}
 
 // Byte offset after skipping `chars` characters from the start (clamped to the size).
 std::size_t byte_offset(std::string_view s, long chars) {
@@ -29,7 +31,9 @@ long count_chars(std::string_view s) {
     return n;
 }
 
-bool is_number_blank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
+bool is_number_blank(char c) {
+    return c == ' ' || c == '\t' || c == '\n';
+}
 
 double parse_radix(std::string_view digits, int radix) {
     double value = 0;
@@ -149,7 +153,9 @@ std::string from_u32(std::u32string_view s) {
     return out;
 }
 
-long length(std::string_view s) { return count_chars(s); }
+long length(std::string_view s) {
+    return count_chars(s);
+}
 
 std::string mid(std::string_view s, long start) {
     if (start < 1) {
@@ -224,9 +230,15 @@ long rfind(std::string_view s, std::string_view needle, long end_pos) {
     return count_chars(s.substr(0, hit)) + 1;
 }
 
-bool contains(std::string_view s, std::string_view needle) { return s.find(needle) != std::string_view::npos; }
-bool starts_with(std::string_view s, std::string_view prefix) { return s.starts_with(prefix); }
-bool ends_with(std::string_view s, std::string_view suffix) { return s.ends_with(suffix); }
+bool contains(std::string_view s, std::string_view needle) {
+    return s.find(needle) != std::string_view::npos;
+}
+bool starts_with(std::string_view s, std::string_view prefix) {
+    return s.starts_with(prefix);
+}
+bool ends_with(std::string_view s, std::string_view suffix) {
+    return s.ends_with(suffix);
+}
 
 std::string ltrim(std::string_view s) {
     const std::size_t first = s.find_first_not_of(' ');
@@ -360,7 +372,8 @@ double leading_number(std::string_view s) {
     if (!digits) {
         return 0;
     }
-    if (i < compact.size() && (compact[i] == 'e' || compact[i] == 'E' || compact[i] == 'd' || compact[i] == 'D')) {
+    if (i < compact.size() &&
+        (compact[i] == 'e' || compact[i] == 'E' || compact[i] == 'd' || compact[i] == 'D')) {
         std::string exponent = "e";
         std::size_t j = i + 1;
         if (j < compact.size() && (compact[j] == '+' || compact[j] == '-')) {
@@ -379,8 +392,12 @@ double leading_number(std::string_view s) {
     return std::isfinite(value) ? value : 0.0;
 }
 
-bool reads_positive(std::string_view s) { return leading_number(s) > 0; }
+bool reads_positive(std::string_view s) {
+    return leading_number(s) > 0;
+}
 
-std::string decimal(long n) { return std::to_string(n); }
+std::string decimal(long n) {
+    return std::to_string(n);
+}
 
 }  // namespace velmora::text

@@ -4,7 +4,9 @@
 
 namespace velmora::ui {
 
-int to_pixels(long twips) { return static_cast<int>(std::lround(static_cast<double>(twips) / 15.0)); }
+int to_pixels(long twips) {
+    return static_cast<int>(std::lround(static_cast<double>(twips) / 15.0));
+}
 
 Control::Control(ControlKind kind, std::string name, int index)
     : m_kind(kind), m_name(std::move(name)), m_index(index) {}

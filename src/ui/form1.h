@@ -58,23 +58,23 @@ public:
     Label Label3{"Label3"};
     Label Label4{"Label4"};
 
-    Button Command3{"Command3"};    // ID 上
-    Button Command4{"Command4"};    // ID 下
-    Button Command7{"Command7"};    // 複
-    Button Command8{"Command8"};    // 一括入力
-    Button Command9{"Command9"};    // TAB
-    Button Command10{"Command10"};  // END
-    Button Command11{"Command11"};  // ID 削除
-    Button Command12{"Command12"};  // ID
-    ControlArray<Button> Command13; // 上 左 右 下
-    Button Command14{"Command14"};  // At
-    Button Command15{"Command15"};  // ID 編集
-    Button Command16{"Command16"};  // flowchart 上
-    Button Command17{"Command17"};  // flowchart 下
-    Button Command18{"Command18"};  // flowchart 削除
-    Button Command19{"Command19"};  // flowchart 編集
-    Button Command20{"Command20"};  // 登　録
-    ControlArray<Button> Command21; // editor buttons
+    Button Command3{"Command3"};     // ID 上
+    Button Command4{"Command4"};     // ID 下
+    Button Command7{"Command7"};     // 複
+    Button Command8{"Command8"};     // 一括入力
+    Button Command9{"Command9"};     // TAB
+    Button Command10{"Command10"};   // END
+    Button Command11{"Command11"};   // ID 削除
+    Button Command12{"Command12"};   // ID
+    ControlArray<Button> Command13;  // 上 左 右 下
+    Button Command14{"Command14"};   // At
+    Button Command15{"Command15"};   // ID 編集
+    Button Command16{"Command16"};   // flowchart 上
+    Button Command17{"Command17"};   // flowchart 下
+    Button Command18{"Command18"};   // flowchart 削除
+    Button Command19{"Command19"};   // flowchart 編集
+    Button Command20{"Command20"};   // 登　録
+    ControlArray<Button> Command21;  // editor buttons
 
     ControlArray<MenuItem> mn0;  // 入力, St, Mail, ▼, ⇒
     ControlArray<MenuItem> mn1;  // 個人情報, ＩＤ・PASS

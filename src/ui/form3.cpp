@@ -97,8 +97,8 @@ Form3::Form3() : Window("Form3") {
     mn2[1].set_parent(&menu0[3]);
     mn2[1].set_visible(false);
 
-    for (Control* c : std::initializer_list<Control*>{&Frame1, &List1, &List2, &List3, &List4, &Text1, &Label1,
-                                                      &Command1, &Command2, &Command3}) {
+    for (Control* c : std::initializer_list<Control*>{&Frame1, &List1, &List2, &List3, &List4, &Text1,
+                                                      &Label1, &Command1, &Command2, &Command3}) {
         add(*c);
     }
     add_all(menu0);

@@ -10,7 +10,7 @@ class Form4 : public Window {
 public:
     Form4();
 
-    Frame Frame1{"Frame1"};   // ストックオプション
+    Frame Frame1{"Frame1"};     // ストックオプション
     CheckBox Check1{"Check1"};  // 応募時の履歴更新時に確認
     CheckBox Check4{"Check4"};  // 更新後、それ以前の履歴の削除の確認をする
 };

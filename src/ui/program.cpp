@@ -37,7 +37,9 @@ Window* Program::window(std::string_view name) {
     return nullptr;
 }
 
-std::vector<Window*> Program::windows() { return {&form1, &form2, &m_form3, &form4, &form5}; }
+std::vector<Window*> Program::windows() {
+    return {&form1, &form2, &m_form3, &form4, &form5};
+}
 
 bool Program::has_window_titled(std::string_view title) const {
     for (const Window* w : std::initializer_list<const Window*>{&form1, &form2, &m_form3, &form4, &form5}) {
@@ -48,7 +50,9 @@ bool Program::has_window_titled(std::string_view title) const {
     return false;
 }
 
-void Program::window_shown(Window& window) { m_pending.push_back(&window); }
+void Program::window_shown(Window& window) {
+    m_pending.push_back(&window);
+}
 
 void Program::popup_menu(Window& window, MenuItem& menu) {
     m_last_popup = &menu;

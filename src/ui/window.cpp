@@ -34,8 +34,12 @@ void Window::move(long left, long top) {
     ++m_revision;
 }
 
-void Window::set_left(long left) { move(left, m_geometry.top); }
-void Window::set_top(long top) { move(m_geometry.left, top); }
+void Window::set_left(long left) {
+    move(left, m_geometry.top);
+}
+void Window::set_top(long top) {
+    move(m_geometry.left, top);
+}
 
 void Window::set_size(long width, long height) {
     const bool changed = width != m_geometry.width || height != m_geometry.height;
@@ -47,8 +51,12 @@ void Window::set_size(long width, long height) {
     }
 }
 
-void Window::set_width(long width) { set_size(width, m_geometry.height); }
-void Window::set_height(long height) { set_size(m_geometry.width, height); }
+void Window::set_width(long width) {
+    set_size(width, m_geometry.height);
+}
+void Window::set_height(long height) {
+    set_size(m_geometry.width, height);
+}
 
 Control* Window::find(std::string_view id) const {
     for (Control* control : m_controls) {

@@ -75,10 +75,9 @@ TEST(TextNumber, LeadingNumberParse) {
         double value;
     };
     const Row rows[] = {
-        {" 3000 ", 3000}, {"1 2", 12},     {"12abc", 12},    {"-3", -3},   {"+4", 4},
-        {"1.5x", 1.5},    {".5", 0.5},     {"1e3", 1000},    {"1e", 1},    {"abc", 0},
-        {"", 0},          {"&H1F", 31},    {"&O17", 15},     {"03", 3},    {"１２", 0},
-        {"\t7\n", 7},     {"00", 0},       {"1e999", 0},     {"-", 0},     {"5/10", 5},
+        {" 3000 ", 3000}, {"1 2", 12},  {"12abc", 12}, {"-3", -3},   {"+4", 4},    {"1.5x", 1.5}, {".5", 0.5},
+        {"1e3", 1000},    {"1e", 1},    {"abc", 0},    {"", 0},      {"&H1F", 31}, {"&O17", 15},  {"03", 3},
+        {"１２", 0},      {"\t7\n", 7}, {"00", 0},     {"1e999", 0}, {"-", 0},     {"5/10", 5},
     };
     for (const Row& row : rows) {
         EXPECT_DOUBLE_EQ(leading_number(row.text), row.value) << row.text;
@@ -92,7 +91,9 @@ TEST(TextNumber, LeadingNumberParse) {
 TEST(TextUtf8, MalformedBytesDecodeAsReplacement) {
     const std::string bad = std::string("a\xff") + "b\xe3\x81";
     EXPECT_EQ(length(bad), 5);  // a, FF, b, and the cut-off E3 81 as two
-    EXPECT_EQ(sanitize(bad), "a\xEF\xBF\xBD" "b\xEF\xBF\xBD\xEF\xBF\xBD");
+    EXPECT_EQ(sanitize(bad),
+              "a\xEF\xBF\xBD"
+              "b\xEF\xBF\xBD\xEF\xBF\xBD");
     EXPECT_EQ(mid(bad, 3, 1), "b");
     EXPECT_EQ(length("𠮷"), 1);
     EXPECT_EQ(encode(0x20BB7), "𠮷");

@@ -1,0 +1,42 @@
+// Format 106: "★nn:" header lines; the deadline follows "〆" three lines below, the URL is two
+// lines below, and the body runs up to the "応募したら→" line.
+#include "formats/header_tests_106_115.h"
+#include "formats/parsers.h"
+#include "text/text.h"
+
+namespace velmora::formats {
+
+std::string after_first(std::string_view line, std::string_view marker) {
+    const long at = text::find(line, marker);
+    return at == 0 ? std::string(line) : text::mid(line, at + text::length(marker));
+}
+
+bool Q106(std::string_view line) {
+    const long colon = text::find(line, ":");
+    if (colon == 0 || !text::starts_with(line, "★")) {
+        return false;
+    }
+    return text::reads_positive(text::mid(line, 2, colon - 2));
+}
+
+void P106(extract::Primitives& x) {
+    x.SKK();
+    x.GetLi();
+    x.form.List2.clear();
+    const long last = x.ULI();
+    long& i = x.form.LineNo;
+    for (i = 0; i <= last; ++i) {
+        if (!Q106(x.L(i))) {
+            continue;
+        }
+        std::string title = x.L(i);
+        x.LA0(title);
+        // Without "〆" the cut starts at position 2 of the line, as the newsletter has always been read.
+        const std::string& date_line = x.L(i + 3);
+        x.LA3(text::mid(date_line, text::find(date_line, "〆") + 2, 10));
+        x.LA3(x.L(i + 2));
+        i = x.Naiyou(i + 1, "応募したら→");
+    }
+}
+
+}  // namespace velmora::formats

@@ -1,0 +1,51 @@
+// Format 111: items from the first "▼［01］" line on; each "▼［nn］" header (trimmed in place)
+// has its URL on the next line and the deadline at the end of the sixth line below.
+#include "formats/header_tests_106_115.h"
+#include "formats/parsers.h"
+#include "text/text.h"
+
+namespace velmora::formats {
+
+bool Q111(std::string& line) {
+    line = text::trim(line);
+    return text::mid(line, 1, 1) == "▼" && text::mid(line, 2, 1) == "［" && text::mid(line, 5, 1) == "］" &&
+           text::reads_positive(text::mid(line, 3, 2));
+}
+
+namespace {
+
+bool test_and_store(extract::Primitives& x, long i) {
+    std::string line = x.L(i);
+    const bool header = Q111(line);
+    x.set_line(i, line);
+    return header;
+}
+
+}  // namespace
+
+void P111(extract::Primitives& x) {
+    x.SKK();
+    x.GetLi();
+    const long last = x.ULI();
+    long& i = x.form.LineNo;
+    for (i = 0; i <= last; ++i) {
+        if (text::starts_with(text::trim(x.L(i)), "▼［01］")) {
+            break;
+        }
+    }
+    x.form.List2.clear();
+    for (; i <= last; ++i) {
+        if (!test_and_store(x, i)) {
+            continue;
+        }
+        x.form.ItemNo += 1;
+        x.form.Pend = x.SeqLabel(x.form.ItemNo) + after_first(x.L(i), "］");
+        x.LA0(x.form.Pend);
+        x.form.Pend = text::trim(x.L(i + 1));
+        x.LA3(x.FixDate(text::right(x.L(i + 6), 10)));
+        x.LA3(x.form.Pend);
+        i = x.Naiyou(i + 1, "");
+    }
+}
+
+}  // namespace velmora::formats

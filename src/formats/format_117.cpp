@@ -1,0 +1,45 @@
+// Format 117: an item is a "■" title line with its URL on the very next line; the deadline sits
+// on a later "| 締切日：" line and the body ends at a line of five hyphens. The subscription notice
+// "☆購読申込" at such a stop line ends the newsletter's contests.
+#include "formats/parsers.h"
+#include "text/text.h"
+
+namespace velmora::formats {
+namespace {
+
+// Adds the deadline and the URL from the first "| 締切日：" line at or below the header.
+void deadline_and_url_117(extract::Primitives& x, long from, long last) {
+    for (long k = from; k <= last; ++k) {
+        if (text::starts_with(x.L(k), "| 締切日：")) {
+            x.LA3(x.FixDate(text::mid(x.L(k), 7, 10)));
+            x.LA3(x.form.Work);
+            return;
+        }
+    }
+}
+
+}  // namespace
+
+void P117(extract::Primitives& x) {
+    x.SKK();
+    x.GetLi();
+    x.form.List2.clear();
+    const long last = x.ULI();
+    long& i = x.form.LineNo;
+    for (i = 0; i <= last; ++i) {
+        if (!text::starts_with(x.L(i), "■") || !text::starts_with(x.L(i + 1), "htt")) {
+            continue;
+        }
+        x.form.ItemNo += 1;
+        x.form.Pend = x.SeqLabel(x.form.ItemNo) + text::trim(text::mid(x.L(i), 2));
+        x.LA0(x.form.Pend);
+        x.form.Work = text::trim(x.L(i + 1));
+        deadline_and_url_117(x, i, last);
+        i = x.Naiyou(i + 1, "-----");
+        if (text::starts_with(x.L(i), "☆購読申込")) {
+            return;
+        }
+    }
+}
+
+}  // namespace velmora::formats
