@@ -96,6 +96,10 @@ probe_menu_opens() {
     probe menu "$1" "$2" && probe wait "$3" 15 && sleep 1
 }
 
+probe_wide() {
+    probe size "$1" 507 355 && probe place "$1" 248 200
+}
+
 probe_close_returns() {
     probe close "$1" && probe gone "$1" 15 && probe wait "$2" 15
 }

@@ -28,8 +28,8 @@ Form1::Form1() : Window("Form1") {
     Command14.set_tip("【右】At登録");
     place(Command7, 930, 30, 420, 330, "複");
     place(Command2, 1365, 30, 840, 330, "ブラウザ");
-    place(Label6, 60, 4380, 1035, 255, "");
-    place(Check1, 1140, 4380, 1065, 255, "履歴不要");
+    place(Label6, 60, 4380, 1110, 255, "");
+    place(Check1, 1185, 4380, 1020, 255, "履歴不要");
     place(Label5, 2340, 4380, 5250, 255, "");
     place(List1, 2340, 4900, 5250, 600);
     List1.set_visible(false);

@@ -7,7 +7,8 @@
 //   velmora-probe place TITLE X Y       the window's top-left corner is at X, Y
 //   velmora-probe close TITLE           asks the window to close (WM_CLOSE)
 //   velmora-probe click TITLE TEXT      clicks the visible control with this text
-//   velmora-probe menu TITLE INDEX      chooses the item of the menu bar at this position (keyboard)
+//   velmora-probe menu TITLE INDEX [SUB] chooses the item of the menu bar at this position, or the
+//                                       item SUB of the menu it opens (by keyboard)
 // Output is UTF-8; the exit code is 0 when the check held, 1 when not, 2 on a bad command line.
 
 #include <cstdio>
@@ -166,8 +167,9 @@ void press(WORD key) {
     Sleep(150);
 }
 
-// The menu bar by keyboard, as a user without a mouse chooses: F10, Right to the item, Enter.
-int choose_menu(const std::wstring& title, int index) {
+// The menu bar by keyboard, as a user without a mouse chooses: F10, Right to the item, then
+// Enter, or Down into its menu and Enter on the item there.
+int choose_menu(const std::wstring& title, int index, int sub) {
     const auto windows = velmora::probe::windows_titled(title);
     if (windows.empty()) {
         print("no window \"" + utf8(title) + "\"");
@@ -178,6 +180,12 @@ int choose_menu(const std::wstring& title, int index) {
     press(VK_F10);
     for (int i = 0; i < index; ++i) {
         press(VK_RIGHT);
+    }
+    if (sub >= 0) {
+        press(VK_DOWN);
+        for (int i = 0; i < sub; ++i) {
+            press(VK_DOWN);
+        }
     }
     press(VK_RETURN);
     Sleep(300);
@@ -209,12 +217,12 @@ int wmain(int argc, wchar_t** argv) {
     if (args.size() == 3 && args[0] == L"click") {
         return click_control(args[1], args[2]);
     }
-    if (args.size() == 3 && args[0] == L"menu") {
-        return choose_menu(args[1], _wtoi(args[2].c_str()));
+    if ((args.size() == 3 || args.size() == 4) && args[0] == L"menu") {
+        return choose_menu(args[1], _wtoi(args[2].c_str()), args.size() == 4 ? _wtoi(args[3].c_str()) : -1);
     }
     print(
         "usage: velmora-probe wait|gone TITLE SECONDS | show TITLE | size TITLE W H | place TITLE X Y | "
         "close TITLE | "
-        "click TITLE TEXT | menu TITLE INDEX");
+        "click TITLE TEXT | menu TITLE INDEX [SUB]");
     return 2;
 }
