@@ -96,6 +96,18 @@ probe_menu_opens() {
     probe menu "$1" "$2" && probe wait "$3" 15 && sleep 1
 }
 
+probe_menu_hides() {
+    probe menu "$1" "$2" && probe gone "$1" 10
+}
+
+probe_tray_ignored() {
+    probe tray "$1" "$2" && sleep 1 && probe gone "$1" 1
+}
+
+probe_tray_restores() {
+    probe tray "$1" "$2" && probe wait "$1" 10 && probe size "$1" 155 355 && probe place "$1" 600 200
+}
+
 probe_wide() {
     probe size "$1" 507 355 && probe place "$1" 248 200
 }

@@ -71,7 +71,7 @@ LRESULT FormView::handle(UINT message, WPARAM wparam, LPARAM lparam) {
             return on_colour(reinterpret_cast<HDC>(wparam), reinterpret_cast<HWND>(lparam));
         case WM_ACTIVATE:
             if (LOWORD(wparam) != WA_INACTIVE) {
-                fire([this] { call(m_window.on_activate); });
+                m_renderer.window_activated(m_window);
             }
             break;
         case WM_CLOSE:

@@ -63,6 +63,7 @@ void FormView::create(const wchar_t* window_class) {
                              GetModuleHandleW(nullptr), this);
     m_caption = m_window.caption();
     m_caption_known = true;
+    m_tooltips = create_tooltips(m_hwnd);
     for (ui::Control* control : m_window.controls()) {
         if (control->kind() != ui::ControlKind::MenuItem) {
             NativeControl native;
@@ -100,6 +101,7 @@ void FormView::sync(bool activate) {
 
 void FormView::sync_control(NativeControl& native) {
     sync_common(native);
+    sync_tip(native, m_tooltips, m_hwnd);
     switch (native.control->kind()) {
         case ui::ControlKind::ListBox:
             sync_list(native);
@@ -143,6 +145,7 @@ void FormView::sync_window(bool activate) {
         ShowWindow(m_hwnd, activate ? SW_SHOW : SW_SHOWNOACTIVATE);
     } else if (!m_window.visible() && shown) {
         ShowWindow(m_hwnd, SW_HIDE);
+        m_renderer.window_hidden(m_window);
     }
 }
 

@@ -63,6 +63,7 @@ private:
     std::vector<ui::MenuItem*> m_menu_items;
     std::vector<std::uint64_t> m_menu_revisions;
     HMENU m_menu = nullptr;
+    HWND m_tooltips = nullptr;
     std::string m_caption;
     bool m_caption_known = false;
 };

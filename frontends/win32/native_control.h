@@ -30,6 +30,7 @@ struct NativeControl {
     long sel_length = -1;
     locale::CivilDate date{0, 0, 0};
     ui::Colour colour = ui::Colour::Normal;
+    std::string tip;
 };
 
 // Creates the native control for `native.control` as a child of `parent` (control_create.cpp).
@@ -54,5 +55,9 @@ void pull_text_selection(NativeControl& native);
 // The month calendar (calendar_sync.cpp).
 void sync_calendar(NativeControl& native);
 void pull_calendar_date(NativeControl& native, const SYSTEMTIME& picked);
+
+// Tool tips (tooltip_sync.cpp): one tool-tip window per window, a tool per control with a tip.
+HWND create_tooltips(HWND window);
+void sync_tip(NativeControl& native, HWND tooltips, HWND window);
 
 }  // namespace velmora::win32

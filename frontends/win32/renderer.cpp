@@ -146,6 +146,24 @@ void Renderer::tray_event(int mouse_message) {
     });
 }
 
+void Renderer::window_activated(ui::Window& window) {
+    if (&window == m_active) {
+        return;
+    }
+    m_active = &window;
+    dispatch([&window] {
+        if (window.on_activate) {
+            window.on_activate();
+        }
+    });
+}
+
+void Renderer::window_hidden(const ui::Window& window) {
+    if (&window == m_active) {
+        m_active = nullptr;
+    }
+}
+
 void Renderer::window_shown(ui::Window& window) {
     m_to_activate.insert(&window);
 }

@@ -40,6 +40,12 @@ public:
     std::function<void()> on_main_close;
     void tray_event(int mouse_message);
 
+    // A window of the program became the active one. Its activation handler runs only when it
+    // was not already the program's active window: coming back from a message box or from
+    // another program is no activation of the form.
+    void window_activated(ui::Window& window);
+    void window_hidden(const ui::Window& window);
+
     // WindowHost: a shown window is activated when it appears; popup menus open at the mouse.
     void window_shown(ui::Window& window) override;
     void popup_menu(ui::Window& window, ui::MenuItem& menu) override;
@@ -52,6 +58,7 @@ private:
     ui::Program& m_program;
     std::vector<std::unique_ptr<FormView>> m_views;
     std::set<const ui::Window*> m_to_activate;
+    const ui::Window* m_active = nullptr;
     int m_depth = 0;
     bool m_syncing = false;
     bool m_dirty = false;

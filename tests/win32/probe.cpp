@@ -6,6 +6,7 @@
 //   velmora-probe size TITLE W H        the window's outer size is W x H pixels
 //   velmora-probe place TITLE X Y       the window's top-left corner is at X, Y
 //   velmora-probe close TITLE           asks the window to close (WM_CLOSE)
+//   velmora-probe tray TITLE CODE       the tray icon of the (hidden) window reports mouse message CODE
 //   velmora-probe click TITLE TEXT      clicks the visible control with this text
 //   velmora-probe menu TITLE INDEX [SUB] chooses the item of the menu bar at this position, or the
 //                                       item SUB of the menu it opens (by keyboard)
@@ -122,6 +123,18 @@ int check_place(const std::wstring& title, int x, int y) {
     return ok ? 0 : 1;
 }
 
+// The icon's callback message is the program's first application message (WM_APP + 1).
+int tray_message(const std::wstring& title, int code) {
+    HWND hwnd = FindWindowW(nullptr, title.c_str());
+    if (hwnd == nullptr) {
+        print("no window \"" + utf8(title) + "\", shown or hidden");
+        return 1;
+    }
+    PostMessageW(hwnd, WM_APP + 1, 1, code);
+    Sleep(500);
+    return 0;
+}
+
 int close_window(const std::wstring& title) {
     const auto windows = velmora::probe::windows_titled(title);
     for (HWND hwnd : windows) {
@@ -211,6 +224,9 @@ int wmain(int argc, wchar_t** argv) {
     if (args.size() == 4 && args[0] == L"place") {
         return check_place(args[1], _wtoi(args[2].c_str()), _wtoi(args[3].c_str()));
     }
+    if (args.size() == 3 && args[0] == L"tray") {
+        return tray_message(args[1], _wtoi(args[2].c_str()));
+    }
     if (args.size() == 2 && args[0] == L"close") {
         return close_window(args[1]);
     }
@@ -222,7 +238,7 @@ int wmain(int argc, wchar_t** argv) {
     }
     print(
         "usage: velmora-probe wait|gone TITLE SECONDS | show TITLE | size TITLE W H | place TITLE X Y | "
-        "close TITLE | "
+        "tray TITLE CODE | close TITLE | "
         "click TITLE TEXT | menu TITLE INDEX [SUB]");
     return 2;
 }
