@@ -122,6 +122,11 @@ close_main() {
     probe close "$1" && probe gone "$1" 20 && timeout 30 wineserver -w
 }
 
+platform_checks() {
+    (cd "$app" && wine velmora-platform-check.exe) | tee "$shots/platform.txt"
+    return "${PIPESTATUS[0]}"
+}
+
 written_since_start() {
     [[ -s $1 && $1 -nt $work/started ]]
 }
