@@ -200,8 +200,9 @@ void FormView::sync_menu() {
 
 void FormView::show_popup(ui::MenuItem& menu) {
     HMENU popup = build_popup(m_menu_items, menu);
-    POINT at{};
-    GetCursorPos(&at);
+    // Where the mouse was for the message being handled: the click that asked for the menu.
+    const DWORD position = GetMessagePos();
+    const POINT at{static_cast<short>(LOWORD(position)), static_cast<short>(HIWORD(position))};
     SetForegroundWindow(m_hwnd);
     const auto command = static_cast<UINT>(TrackPopupMenu(
         popup, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, at.x, at.y, 0, m_hwnd, nullptr));

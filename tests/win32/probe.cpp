@@ -8,6 +8,8 @@
 //   velmora-probe close TITLE           asks the window to close (WM_CLOSE)
 //   velmora-probe tray TITLE CODE       the tray icon of the (hidden) window reports mouse message CODE
 //   velmora-probe click TITLE TEXT      clicks the visible control with this text
+//   velmora-probe rclick TITLE TEXT     right-clicks it
+//   velmora-probe escape                presses Esc (closes an open menu)
 //   velmora-probe menu TITLE INDEX [SUB] chooses the item of the menu bar at this position, or the
 //                                       item SUB of the menu it opens (by keyboard)
 // Output is UTF-8; the exit code is 0 when the check held, 1 when not, 2 on a bad command line.
@@ -144,26 +146,30 @@ int close_window(const std::wstring& title) {
 }
 
 // A real mouse click, as the user makes it: the window comes to the front first.
-int click_at(HWND window, POINT at) {
+int click_at(HWND window, POINT at, bool right) {
     SetForegroundWindow(window);
     Sleep(200);
-    SetCursorPos(at.x, at.y);
-    INPUT clicks[2]{};
-    clicks[0].type = clicks[1].type = INPUT_MOUSE;
-    clicks[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    clicks[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    SendInput(2, clicks, sizeof(INPUT));
+    // An absolute move in 0..65535 of the screen: Wine moves the pointer for it even when the
+    // probe is not the program in front (it does not for SetCursorPos).
+    INPUT clicks[3]{};
+    clicks[0].type = clicks[1].type = clicks[2].type = INPUT_MOUSE;
+    clicks[0].mi.dx = MulDiv(at.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+    clicks[0].mi.dy = MulDiv(at.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+    clicks[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    clicks[1].mi.dwFlags = right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN;
+    clicks[2].mi.dwFlags = right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP;
+    SendInput(3, clicks, sizeof(INPUT));
     Sleep(300);
     return 0;
 }
 
-int click_control(const std::wstring& title, const std::wstring& text) {
+int click_control(const std::wstring& title, const std::wstring& text, bool right) {
     for (HWND hwnd : velmora::probe::windows_titled(title)) {
         for (const auto& child : velmora::probe::children_of(hwnd)) {
             if (child.visible && child.text == text) {
                 POINT at{(child.rect.left + child.rect.right) / 2, (child.rect.top + child.rect.bottom) / 2};
                 ClientToScreen(hwnd, &at);
-                return click_at(hwnd, at);
+                return click_at(hwnd, at, right);
             }
         }
     }
@@ -231,7 +237,14 @@ int wmain(int argc, wchar_t** argv) {
         return close_window(args[1]);
     }
     if (args.size() == 3 && args[0] == L"click") {
-        return click_control(args[1], args[2]);
+        return click_control(args[1], args[2], false);
+    }
+    if (args.size() == 3 && args[0] == L"rclick") {
+        return click_control(args[1], args[2], true);
+    }
+    if (args.size() == 1 && args[0] == L"escape") {
+        press(VK_ESCAPE);
+        return 0;
     }
     if ((args.size() == 3 || args.size() == 4) && args[0] == L"menu") {
         return choose_menu(args[1], _wtoi(args[2].c_str()), args.size() == 4 ? _wtoi(args[3].c_str()) : -1);
@@ -239,6 +252,6 @@ int wmain(int argc, wchar_t** argv) {
     print(
         "usage: velmora-probe wait|gone TITLE SECONDS | show TITLE | size TITLE W H | place TITLE X Y | "
         "tray TITLE CODE | close TITLE | "
-        "click TITLE TEXT | menu TITLE INDEX [SUB]");
+        "click|rclick TITLE TEXT | escape | menu TITLE INDEX [SUB]");
     return 2;
 }
