@@ -108,6 +108,14 @@ probe_tray_restores() {
     probe tray "$1" "$2" && probe wait "$1" 10 && probe size "$1" 155 355 && probe place "$1" 600 200
 }
 
+# The window's first visible list holds exactly these rows ("* " marks a selected row).
+list_is() {
+    local title=$1 name=$2
+    shift 2
+    probe list "$title" | tr -d '\r' >"$shots/$name.txt"
+    diff <(printf '%s\n' "$@") "$shots/$name.txt"
+}
+
 probe_wide() {
     probe size "$1" 507 355 && probe place "$1" 248 200
 }

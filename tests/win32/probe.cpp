@@ -6,7 +6,9 @@
 //   velmora-probe size TITLE W H        the window's outer size is W x H pixels
 //   velmora-probe place TITLE X Y       the window's top-left corner is at X, Y
 //   velmora-probe close TITLE           asks the window to close (WM_CLOSE)
-//   velmora-probe tray TITLE CODE       the tray icon of the (hidden) window reports mouse message CODE
+//   velmora-probe clip FILE             puts a UTF-8 file on the clipboard, lines ended by CR LF
+//   velmora-probe list TITLE            the rows of the window's first visible list, "*" marking selected
+//   ones velmora-probe tray TITLE CODE       the tray icon of the (hidden) window reports mouse message CODE
 //   velmora-probe click TITLE TEXT      clicks the visible control with this text
 //   velmora-probe rclick TITLE TEXT     right-clicks it
 //   velmora-probe escape                presses Esc (closes an open menu)
@@ -125,6 +127,63 @@ int check_place(const std::wstring& title, int x, int y) {
     return ok ? 0 : 1;
 }
 
+int print_list(const std::wstring& title) {
+    for (HWND hwnd : velmora::probe::windows_titled(title)) {
+        for (HWND child = FindWindowExW(hwnd, nullptr, L"ListBox", nullptr); child != nullptr;
+             child = FindWindowExW(hwnd, child, L"ListBox", nullptr)) {
+            if (!IsWindowVisible(child)) {
+                continue;
+            }
+            const auto count = SendMessageW(child, LB_GETCOUNT, 0, 0);
+            for (LRESULT i = 0; i < count; ++i) {
+                std::wstring row(static_cast<std::size_t>(SendMessageW(child, LB_GETTEXTLEN, i, 0)) + 1,
+                                 L'\0');
+                row.resize(static_cast<std::size_t>(
+                    SendMessageW(child, LB_GETTEXT, i, reinterpret_cast<LPARAM>(row.data()))));
+                print((SendMessageW(child, LB_GETSEL, i, 0) > 0 ? "* " : "  ") + utf8(row));
+            }
+            return 0;
+        }
+    }
+    print("no list in \"" + utf8(title) + "\"");
+    return 1;
+}
+
+int clip_file(const std::wstring& file) {
+    FILE* in = _wfopen(file.c_str(), L"rb");
+    if (in == nullptr) {
+        print("cannot read \"" + utf8(file) + "\"");
+        return 1;
+    }
+    std::string bytes;
+    char buffer[4096];
+    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, in)) > 0;) {
+        bytes.append(buffer, n);
+    }
+    std::fclose(in);
+    std::string text;
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] == '\n' && (i == 0 || bytes[i - 1] != '\r')) {
+            text += '\r';
+        }
+        text += bytes[i];
+    }
+    const int n = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, (static_cast<std::size_t>(n) + 1) * sizeof(wchar_t));
+    auto* chars = static_cast<wchar_t*>(GlobalLock(data));
+    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), chars, n);
+    chars[n] = L'\0';
+    GlobalUnlock(data);
+    if (!OpenClipboard(nullptr)) {
+        GlobalFree(data);
+        return 1;
+    }
+    EmptyClipboard();
+    SetClipboardData(CF_UNICODETEXT, data);
+    CloseClipboard();
+    return 0;
+}
+
 // The icon's callback message is the program's first application message (WM_APP + 1).
 int tray_message(const std::wstring& title, int code) {
     HWND hwnd = FindWindowW(nullptr, title.c_str());
@@ -230,6 +289,12 @@ int wmain(int argc, wchar_t** argv) {
     if (args.size() == 4 && args[0] == L"place") {
         return check_place(args[1], _wtoi(args[2].c_str()), _wtoi(args[3].c_str()));
     }
+    if (args.size() == 2 && args[0] == L"list") {
+        return print_list(args[1]);
+    }
+    if (args.size() == 2 && args[0] == L"clip") {
+        return clip_file(args[1]);
+    }
     if (args.size() == 3 && args[0] == L"tray") {
         return tray_message(args[1], _wtoi(args[2].c_str()));
     }
@@ -251,7 +316,7 @@ int wmain(int argc, wchar_t** argv) {
     }
     print(
         "usage: velmora-probe wait|gone TITLE SECONDS | show TITLE | size TITLE W H | place TITLE X Y | "
-        "tray TITLE CODE | close TITLE | "
+        "list TITLE | clip FILE | tray TITLE CODE | close TITLE | "
         "click|rclick TITLE TEXT | escape | menu TITLE INDEX [SUB]");
     return 2;
 }
