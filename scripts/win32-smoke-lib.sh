@@ -1,5 +1,8 @@
+# shellcheck shell=bash
 # Helpers of scripts/win32-smoke: tools, the virtual screen and Wine prefix, the probe, checks.
-# Sourced, not run.
+# Sourced, not run; the script sets root (the source tree), shots (the screenshot folder) and app
+# (the program's folder) before it calls them.
+# shellcheck disable=SC2154
 
 passed=0
 failed=0
@@ -8,24 +11,7 @@ xvfb_pid=""
 program_pid=""
 
 ensure_tools() {
-    local missing=()
-    command -v wine >/dev/null || missing+=(wine64)
-    command -v Xvfb >/dev/null || missing+=(xvfb)
-    command -v xdotool >/dev/null || missing+=(xdotool)
-    command -v import >/dev/null || missing+=(imagemagick)
-    command -v x86_64-w64-mingw32-g++-posix >/dev/null || missing+=(g++-mingw-w64-x86-64-posix)
-    fc-list | grep -qi ipagothic || missing+=(fonts-ipafont-gothic)
-    if ((${#missing[@]})); then
-        [[ $(id -u) -eq 0 ]] || { echo "missing: ${missing[*]}" >&2; exit 1; }
-        echo "== installing ${missing[*]}"
-        apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}" >/dev/null
-    fi
-    if ! locale -a | grep -qi '^ja_JP.utf-\?8$'; then
-        [[ $(id -u) -eq 0 ]] || { echo "missing: the ja_JP.UTF-8 locale" >&2; exit 1; }
-        DEBIAN_FRONTEND=noninteractive apt-get install -y -qq locales >/dev/null
-        sed -i 's/^# *ja_JP.UTF-8 UTF-8/ja_JP.UTF-8 UTF-8/' /etc/locale.gen
-        locale-gen >/dev/null
-    fi
+    "$root/scripts/install-deps" windows >/dev/null
 }
 
 cleanup() {
