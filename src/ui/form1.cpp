@@ -27,27 +27,28 @@ Form1::Form1() : Window("Form1") {
     place(Command14, 495, 30, 420, 330, "At");
     Command14.set_tip("【右】At登録");
     place(Command7, 930, 30, 420, 330, "複");
-    place(Command2, 1365, 30, 900, 330, "ブラウザ");
-    place(Label6, 60, 4590, 1035, 255, "");
-    place(Check1, 1140, 4590, 1125, 255, "履歴不要");
-    place(Label5, 2340, 4590, 5250, 255, "");
+    place(Command2, 1365, 30, 840, 330, "ブラウザ");
+    place(Label6, 60, 4380, 1110, 255, "");
+    place(Check1, 1185, 4380, 1020, 255, "履歴不要");
+    place(Label5, 2340, 4380, 5250, 255, "");
     place(List1, 2340, 4900, 5250, 600);
     List1.set_visible(false);
 
-    // The profile grid.
+    // The profile grid; with the deadline line below it, it fits the 355-pixel strip under its
+    // caption and menu bar.
     for (int r = 0; r < kProfileRows; ++r) {
-        const long top = 660 + 300L * r;
+        const long top = 630 + 285L * r;
         static const char* const row_captions[] = {"０", "１", "２", "３", "４", "５", "６",
                                                    "７", "８", "９", "ａ", "ａ", "ａ"};
-        place(Label1.add("Label1"), 60, 720 + 300L * r, 780, 255, row_captions[r]);
-        place(Command1.add("Command1"), 900, top, 435, 315, "結");
-        place(Command5.add("Command5"), 1320, top, 435, 315, "入");
-        place(Command6.add("Command6"), 1740, top, 435, 315, "別");
-        place(Text.add("Text"), 2340, top, 1155, 315);
-        place(Text.add("Text"), 3600, top, 1155, 315);
-        place(Text.add("Text"), 4740, top, 1155, 315);
-        place(Text.add("Text"), 5880, top, 1155, 315);
-        place(Text.add("Text"), 7020, top, 435, 315);
+        place(Label1.add("Label1"), 60, top + 30, 780, 255, row_captions[r]);
+        place(Command1.add("Command1"), 900, top, 435, 285, "結");
+        place(Command5.add("Command5"), 1320, top, 435, 285, "入");
+        place(Command6.add("Command6"), 1740, top, 435, 285, "別");
+        place(Text.add("Text"), 2340, top, 1155, 285);
+        place(Text.add("Text"), 3600, top, 1155, 285);
+        place(Text.add("Text"), 4740, top, 1155, 285);
+        place(Text.add("Text"), 5880, top, 1155, 285);
+        place(Text.add("Text"), 7020, top, 435, 285);
     }
 
     // The ID/password panel; List2 lies over the entry boxes, Command20 over the list buttons.

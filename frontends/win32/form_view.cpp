@@ -1,0 +1,216 @@
+// A window's creation and its model-to-screen mirroring: caption, place and size (twips ÷ 15),
+// visibility, menu bar, and every control through its kind's sync.
+
+#include "form_view.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+#include "menu_build.h"
+#include "renderer.h"
+#include "ui_font.h"
+#include "wide.h"
+
+namespace velmora::win32 {
+namespace {
+
+struct WindowStyle {
+    DWORD style;
+    DWORD ex_style;
+};
+
+// The stock and extraction windows fit their lists to their size, so the user may resize them.
+WindowStyle style_of(const ui::Window& window) {
+    if (window.name() == "Form2" || window.name() == "Form3") {
+        return {WS_OVERLAPPEDWINDOW, 0};
+    }
+    if (window.name() == "Form5") {
+        return {WS_POPUP | WS_CAPTION | WS_SYSMENU, WS_EX_TOOLWINDOW};
+    }
+    return {WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 0};
+}
+
+RECT window_rect(const ui::Window& window) {
+    const int x = ui::to_pixels(window.left());
+    const int y = ui::to_pixels(window.top());
+    return {x, y, x + ui::to_pixels(window.width()), y + ui::to_pixels(window.height())};
+}
+
+int nesting(const ui::Control& control) {
+    int depth = 0;
+    for (const ui::Control* c = control.container(); c != nullptr; c = c->container()) {
+        ++depth;
+    }
+    return depth;
+}
+
+}  // namespace
+
+FormView::FormView(ui::Window& window, Renderer& renderer) : m_window(window), m_renderer(renderer) {}
+
+FormView::~FormView() {
+    if (m_hwnd != nullptr) {
+        DestroyWindow(m_hwnd);
+    }
+}
+
+void FormView::create(const wchar_t* window_class) {
+    const WindowStyle style = style_of(m_window);
+    const RECT r = window_rect(m_window);
+    m_hwnd = CreateWindowExW(style.ex_style, window_class, widen(m_window.caption()).c_str(), style.style,
+                             r.left, r.top, r.right - r.left, r.bottom - r.top, nullptr, nullptr,
+                             GetModuleHandleW(nullptr), this);
+    m_caption = m_window.caption();
+    m_caption_known = true;
+    m_tooltips = create_tooltips(m_hwnd);
+    for (ui::Control* control : m_window.controls()) {
+        if (control->kind() != ui::ControlKind::MenuItem) {
+            NativeControl native;
+            native.control = control;
+            m_controls.push_back(std::move(native));
+        }
+    }
+    for (std::size_t i = 0; i < m_controls.size(); ++i) {
+        create_native_control(m_controls[i], m_hwnd, static_cast<int>(100 + i), ui_font());
+        subclass(m_controls[i], i);
+    }
+    // Frames lie beneath the controls they hold, an outer frame beneath the frames inside it.
+    std::vector<NativeControl*> frames;
+    for (NativeControl& native : m_controls) {
+        if (native.control->kind() == ui::ControlKind::Frame) {
+            frames.push_back(&native);
+        }
+    }
+    std::stable_sort(frames.begin(), frames.end(), [](const NativeControl* a, const NativeControl* b) {
+        return nesting(*a->control) > nesting(*b->control);
+    });
+    for (NativeControl* frame : frames) {
+        SetWindowPos(frame->hwnd, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
+    m_menu_items = menu_items_of(m_window);
+}
+
+void FormView::sync(bool activate) {
+    sync_menu();
+    for (NativeControl& native : m_controls) {
+        sync_control(native);
+    }
+    sync_window(activate);
+}
+
+void FormView::sync_control(NativeControl& native) {
+    sync_common(native);
+    sync_tip(native, m_tooltips, m_hwnd);
+    switch (native.control->kind()) {
+        case ui::ControlKind::ListBox:
+            sync_list(native);
+            break;
+        case ui::ControlKind::TextBox:
+            sync_text(native);
+            break;
+        case ui::ControlKind::Calendar:
+            sync_calendar(native);
+            break;
+        case ui::ControlKind::Label:
+            // The colour is painted on WM_CTLCOLORSTATIC; a change needs a repaint.
+            if (native.colour != native.control->colour()) {
+                native.colour = native.control->colour();
+                InvalidateRect(native.hwnd, nullptr, TRUE);
+            }
+            break;
+        default:
+            break;
+    }
+}
+
+void FormView::sync_window(bool activate) {
+    if (!m_caption_known || m_caption != m_window.caption()) {
+        SetWindowTextW(m_hwnd, widen(m_window.caption()).c_str());
+        m_caption = m_window.caption();
+        m_caption_known = true;
+    }
+    RECT wanted = window_rect(m_window);
+    RECT now{};
+    GetWindowRect(m_hwnd, &now);
+    if (!IsIconic(m_hwnd) && (wanted.left != now.left || wanted.top != now.top ||
+                              wanted.right - wanted.left != now.right - now.left ||
+                              wanted.bottom - wanted.top != now.bottom - now.top)) {
+        SetWindowPos(m_hwnd, nullptr, wanted.left, wanted.top, wanted.right - wanted.left,
+                     wanted.bottom - wanted.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    fit_to_calendars();
+    const bool shown = IsWindowVisible(m_hwnd) != FALSE;
+    if (m_window.visible() && !shown) {
+        ShowWindow(m_hwnd, activate ? SW_SHOW : SW_SHOWNOACTIVATE);
+    } else if (!m_window.visible() && shown) {
+        ShowWindow(m_hwnd, SW_HIDE);
+        m_renderer.window_hidden(m_window);
+    }
+}
+
+// A month calendar needs a least size to show a whole month: the control and its window grow
+// to it (the model keeps its own sizes).
+void FormView::fit_to_calendars() {
+    RECT client{};
+    GetClientRect(m_hwnd, &client);
+    LONG need_right = client.right;
+    LONG need_bottom = client.bottom;
+    for (NativeControl& native : m_controls) {
+        if (native.control->kind() != ui::ControlKind::Calendar || !native.visible) {
+            continue;
+        }
+        RECT least{};
+        SendMessageW(native.hwnd, MCM_GETMINREQRECT, 0, reinterpret_cast<LPARAM>(&least));
+        const LONG width = std::max(native.rect.right - native.rect.left, least.right - least.left);
+        const LONG height = std::max(native.rect.bottom - native.rect.top, least.bottom - least.top);
+        SetWindowPos(native.hwnd, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        need_right = std::max(need_right, native.rect.left + width);
+        need_bottom = std::max(need_bottom, native.rect.top + height);
+    }
+    if (need_right > client.right || need_bottom > client.bottom) {
+        RECT outer{0, 0, need_right, need_bottom};
+        AdjustWindowRectEx(&outer, static_cast<DWORD>(GetWindowLongPtrW(m_hwnd, GWL_STYLE)),
+                           m_menu != nullptr, static_cast<DWORD>(GetWindowLongPtrW(m_hwnd, GWL_EXSTYLE)));
+        SetWindowPos(m_hwnd, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
+void FormView::sync_menu() {
+    std::vector<std::uint64_t> revisions;
+    for (const ui::MenuItem* item : m_menu_items) {
+        revisions.push_back(item->revision());
+    }
+    if (revisions == m_menu_revisions && m_menu != nullptr) {
+        return;
+    }
+    m_menu_revisions = revisions;
+    HMENU bar = build_menu_bar(m_menu_items);
+    if (bar == nullptr) {
+        return;
+    }
+    SetMenu(m_hwnd, bar);
+    if (m_menu != nullptr) {
+        DestroyMenu(m_menu);
+    }
+    m_menu = bar;
+    DrawMenuBar(m_hwnd);
+}
+
+void FormView::show_popup(ui::MenuItem& menu) {
+    HMENU popup = build_popup(m_menu_items, menu);
+    // Where the mouse was for the message being handled: the click that asked for the menu.
+    const DWORD position = GetMessagePos();
+    const POINT at{static_cast<short>(LOWORD(position)), static_cast<short>(HIWORD(position))};
+    SetForegroundWindow(m_hwnd);
+    const auto command = static_cast<UINT>(TrackPopupMenu(
+        popup, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, at.x, at.y, 0, m_hwnd, nullptr));
+    DestroyMenu(popup);
+    PostMessageW(m_hwnd, WM_NULL, 0, 0);
+    if (command != 0) {
+        fire_menu(command);
+    }
+}
+
+}  // namespace velmora::win32

@@ -1,0 +1,54 @@
+// The Windows program: the desktop platform, the application on it, its windows drawn natively,
+// and the message loop until the main window closes.
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include "renderer.h"
+#include "shell/application.h"
+#include "win32_platform.h"
+
+namespace {
+
+void init_common_controls() {
+    INITCOMMONCONTROLSEX controls{};
+    controls.dwSize = sizeof controls;
+    controls.dwICC = ICC_STANDARD_CLASSES | ICC_DATE_CLASSES;
+    InitCommonControlsEx(&controls);
+}
+
+int run_message_loop(const velmora::win32::Renderer& renderer) {
+    MSG msg{};
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        // Tab and the arrow keys move between the controls of the program's windows.
+        HWND active = GetActiveWindow();
+        if (active != nullptr && renderer.owns(active) && IsDialogMessageW(active, &msg)) {
+            continue;
+        }
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    return static_cast<int>(msg.wParam);
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    init_common_controls();
+    velmora::win32::Win32Platform desktop;
+    velmora::shell::Application app(desktop);
+    velmora::win32::Renderer renderer(app.program());
+    desktop.set_window_lookup([&renderer](std::string_view name) { return renderer.hwnd_of(name); });
+    if (!renderer.create_windows()) {
+        MessageBoxW(nullptr, L"The windows could not be created.", L"Velmora", MB_OK | MB_ICONERROR);
+        return 1;
+    }
+    renderer.on_main_close = [&app] { app.close(); };
+    renderer.dispatch([&app] { app.start(); });
+    // A program that has just started is the active one, as its main window shows.
+    if (HWND main = renderer.hwnd_of("Form1"); main != nullptr && IsWindowVisible(main)) {
+        SetForegroundWindow(main);
+    }
+    return run_message_loop(renderer);
+}

@@ -1,0 +1,65 @@
+#pragma once
+// The real desktop: the Platform interface on the Win32 API. The clipboard, message boxes, key
+// injection with SendInput, window activation with the foreground rules, program launch, the
+// file association, the tray icon and the topmost placement of the program's own windows.
+//
+//   Win32Platform desktop;  desktop.set_window_lookup([&](std::string_view name) { ... });
+
+#include <windows.h>
+
+#include <functional>
+#include <map>
+#include <string>
+
+#include "platform/platform.h"
+
+namespace velmora::win32 {
+
+class Win32Platform : public platform::Platform {
+public:
+    // The window message the tray icon sends to the main window.
+    static constexpr UINT kTrayMessage = WM_APP + 1;
+
+    // The native window of one of the program's windows ("Form1"), null when it has none yet.
+    void set_window_lookup(std::function<HWND(std::string_view)> lookup) { m_lookup = std::move(lookup); }
+
+    locale::DateTime now() override;
+    std::string clipboard_text() override;
+    void clear_clipboard() override;
+    void set_clipboard_text(std::string_view text) override;
+    platform::Answer message_box(std::string_view text, platform::Buttons buttons,
+                                 std::optional<std::string_view> title) override;
+    bool send_keys(std::string_view notation) override;
+    bool type_text(std::string_view text) override;
+    bool activate_title(std::string_view title) override;
+    bool activate_task(std::optional<platform::TaskId> task, platform::Wait wait) override;
+    std::optional<platform::TaskId> launch(std::string_view command_line) override;
+    std::optional<std::string> find_executable(const std::filesystem::path& document) override;
+    bool open_with_default(std::string_view url) override;
+    void tray_add(std::string_view tip) override;
+    void tray_delete() override;
+    void place_topmost(std::string_view window, int x, int y, int width, int height) override;
+    bool file_exists(const std::filesystem::path& path) override;
+    bool directory_exists(const std::filesystem::path& path) override;
+    std::filesystem::path program_directory() override;
+    std::filesystem::path working_directory() override;
+
+private:
+    struct Task {
+        DWORD process_id = 0;
+        std::wstring executable;  // the full path, for a browser that handed over to a running copy
+    };
+
+    HWND own_window(std::string_view name) const { return m_lookup ? m_lookup(name) : nullptr; }
+    // Sends key units one by one; stops when the foreground window is no longer the one activated.
+    bool send_units(const std::vector<std::vector<INPUT>>& units, const std::vector<DWORD>& pauses);
+    bool bring_to_front(HWND window);
+
+    std::function<HWND(std::string_view)> m_lookup;
+    std::map<platform::TaskId, Task> m_tasks;
+    platform::TaskId m_next_task = 1;
+    HWND m_last_activated = nullptr;
+    bool m_tray_shown = false;
+};
+
+}  // namespace velmora::win32

@@ -1,0 +1,136 @@
+# shellcheck shell=bash
+# Helpers of scripts/win32-smoke: tools, the virtual screen and Wine prefix, the probe, checks.
+# Sourced, not run; the script sets root (the source tree), shots (the screenshot folder) and app
+# (the program's folder) before it calls them.
+# shellcheck disable=SC2154
+
+passed=0
+failed=0
+work=""
+xvfb_pid=""
+program_pid=""
+
+ensure_tools() {
+    "$root/scripts/install-deps" windows >/dev/null
+}
+
+cleanup() {
+    if [[ -n $work ]]; then
+        WINEPREFIX=$work/prefix wineserver -k 2>/dev/null || true
+    fi
+    if [[ -n $program_pid ]]; then
+        kill "$program_pid" 2>/dev/null || true
+    fi
+    if [[ -n $xvfb_pid ]]; then
+        kill "$xvfb_pid" 2>/dev/null || true
+    fi
+    if [[ -n $work ]]; then
+        rm -rf "$work"
+    fi
+}
+
+# A fresh virtual screen and Wine prefix, both gone when the script ends.
+start_desktop() {
+    work=$(mktemp -d /tmp/velmora-smoke.XXXXXX)
+    trap cleanup EXIT
+    local n=90
+    while [[ -e /tmp/.X$n-lock ]]; do n=$((n + 1)); done
+    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    xvfb_pid=$!
+    export DISPLAY=":$n" WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+    export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
+    echo "== new Wine prefix on display $DISPLAY"
+    wineboot -i >/dev/null 2>&1
+    wineserver -w
+    # Every program of the prefix runs in one virtual desktop, which draws the window frames (there
+    # is no window manager) and lets the probe see the program's windows.
+    wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+    wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
+    wineserver -w
+}
+
+# The data files are in code page 932 with CR LF, as users' files are.
+to_cp932() { iconv -f UTF-8 -t CP932 | sed 's/$/\r/'; }
+from_cp932() { iconv -f CP932 -t UTF-8 | tr -d '\r'; }
+
+check() {
+    local name=$1
+    shift
+    if "$@" >>"$work/checks.log" 2>&1; then
+        passed=$((passed + 1))
+        echo "ok      $name"
+    else
+        failed=$((failed + 1))
+        echo "FAILED  $name"
+        tail -n 25 "$work/checks.log" | sed 's/^/        /'
+    fi
+    : >"$work/checks.log"
+}
+
+shoot() { import -window root "$shots/$1.png"; }
+
+probe() { wine "$app/velmora-probe.exe" "$@"; }
+probe_at() { probe place "$1" "$2" "$3"; }
+
+# The window's controls as the probe sees them, kept beside the screenshots.
+probe_show() {
+    probe show "$1" | tee "$shots/$2.txt"
+    return "${PIPESTATUS[0]}"
+}
+
+probe_menu_opens() {
+    probe menu "$1" "$2" && probe wait "$3" 15 && sleep 1
+}
+
+probe_menu_hides() {
+    probe menu "$1" "$2" && probe gone "$1" 10
+}
+
+probe_tray_ignored() {
+    probe tray "$1" "$2" && sleep 1 && probe gone "$1" 1
+}
+
+probe_tray_restores() {
+    probe tray "$1" "$2" && probe wait "$1" 10 && probe size "$1" 155 355 && probe place "$1" 600 200
+}
+
+# The window's first visible list holds exactly these rows ("* " marks a selected row).
+list_is() {
+    local title=$1 name=$2
+    shift 2
+    probe list "$title" | tr -d '\r' >"$shots/$name.txt"
+    diff <(printf '%s\n' "$@") "$shots/$name.txt"
+}
+
+probe_wide() {
+    probe size "$1" 507 355 && probe place "$1" 248 200
+}
+
+probe_close_returns() {
+    probe close "$1" && probe gone "$1" 15 && probe wait "$2" 15
+}
+
+# The program is gone when every process of this Wine prefix has ended (the virtual desktop
+# closes by itself once the program's windows are gone).
+close_main() {
+    probe close "$1" && probe gone "$1" 20 && timeout 30 wineserver -w
+}
+
+platform_checks() {
+    (cd "$app" && wine velmora-platform-check.exe) | tee "$shots/platform.txt"
+    return "${PIPESTATUS[0]}"
+}
+
+written_since_start() {
+    [[ -s $1 && $1 -nt $work/started ]]
+}
+
+same_text() {
+    diff <(from_cp932 <"$1") "$2"
+}
+
+finish() {
+    echo "screenshots and control lists: $shots"
+    echo "$passed passed, $failed failed"
+    ((failed == 0))
+}

@@ -1,0 +1,322 @@
+// A small Win32 program that looks at another program's windows for the Wine smoke run:
+//   velmora-probe wait TITLE SECONDS    a visible window with this caption appears (exit 1: it did not)
+//   velmora-probe gone TITLE SECONDS    no visible window with this caption is left
+//   velmora-probe show TITLE            sizes and visible controls; controls cut off by
+//                                       the window's edge or overlapping another are marked
+//   velmora-probe size TITLE W H        the window's outer size is W x H pixels
+//   velmora-probe place TITLE X Y       the window's top-left corner is at X, Y
+//   velmora-probe close TITLE           asks the window to close (WM_CLOSE)
+//   velmora-probe clip FILE             puts a UTF-8 file on the clipboard, lines ended by CR LF
+//   velmora-probe list TITLE            the rows of the window's first visible list, "*" marking selected
+//   ones velmora-probe tray TITLE CODE       the tray icon of the (hidden) window reports mouse message CODE
+//   velmora-probe click TITLE TEXT      clicks the visible control with this text
+//   velmora-probe rclick TITLE TEXT     right-clicks it
+//   velmora-probe escape                presses Esc (closes an open menu)
+//   velmora-probe menu TITLE INDEX [SUB] chooses the item of the menu bar at this position, or the
+//                                       item SUB of the menu it opens (by keyboard)
+// Output is UTF-8; the exit code is 0 when the check held, 1 when not, 2 on a bad command line.
+
+#include <cstdio>
+#include <cwchar>
+#include <string>
+#include <vector>
+
+#include "probe_windows.h"
+
+namespace {
+
+using velmora::probe::utf8;
+
+void print(const std::string& line) {
+    std::fwrite(line.data(), 1, line.size(), stdout);
+    std::fputc('\n', stdout);
+    std::fflush(stdout);
+}
+
+std::string rect_text(const RECT& r) {
+    return std::to_string(r.left) + "," + std::to_string(r.top) + " " + std::to_string(r.right - r.left) +
+           "x" + std::to_string(r.bottom - r.top);
+}
+
+// Controls that share a pixel or two at their edges are laid out edge to edge, not over each other.
+bool overlaps(const RECT& a, const RECT& b) {
+    RECT both{};
+    return IntersectRect(&both, &a, &b) != FALSE && both.right - both.left > 2 && both.bottom - both.top > 2;
+}
+
+int wait_for(const std::wstring& title, int seconds, bool present) {
+    for (int i = 0; i < seconds * 10; ++i) {
+        if (velmora::probe::windows_titled(title).empty() != present) {
+            return 0;
+        }
+        Sleep(100);
+    }
+    return 1;
+}
+
+// Controls cut off by the window's edge; controls lying wholly outside belong to a wider layout.
+int show(const std::wstring& title) {
+    const auto windows = velmora::probe::windows_titled(title);
+    if (windows.empty()) {
+        print("no window \"" + utf8(title) + "\"");
+        return 1;
+    }
+    int faults = 0;
+    HWND hwnd = windows.front();
+    RECT outer{};
+    RECT client{};
+    GetWindowRect(hwnd, &outer);
+    GetClientRect(hwnd, &client);
+    print("window \"" + utf8(title) + "\" outer " + rect_text(outer) + " client " + rect_text(client));
+    std::vector<velmora::probe::ChildInfo> shown;
+    for (const auto& child : velmora::probe::children_of(hwnd)) {
+        if (!child.visible) {
+            continue;
+        }
+        const bool inside_start = child.rect.left < client.right && child.rect.top < client.bottom;
+        const bool cut =
+            inside_start && (child.rect.right > client.right || child.rect.bottom > client.bottom);
+        std::string line =
+            "  " + utf8(child.window_class) + " \"" + utf8(child.text) + "\" " + rect_text(child.rect);
+        if (child.group_box) {
+            print(line + "  (frame)");
+            continue;
+        }
+        if (cut) {
+            line += "  CUT OFF";
+            ++faults;
+        }
+        for (const auto& other : shown) {
+            if (overlaps(child.rect, other.rect)) {
+                line += "  OVERLAPS \"" + utf8(other.text) + "\"";
+                ++faults;
+            }
+        }
+        print(line);
+        shown.push_back(child);
+    }
+    print("faults " + std::to_string(faults));
+    return faults == 0 ? 0 : 1;
+}
+
+int check_size(const std::wstring& title, int width, int height) {
+    const auto windows = velmora::probe::windows_titled(title);
+    if (windows.empty()) {
+        print("no window \"" + utf8(title) + "\"");
+        return 1;
+    }
+    RECT outer{};
+    GetWindowRect(windows.front(), &outer);
+    const bool ok = outer.right - outer.left == width && outer.bottom - outer.top == height;
+    print("size \"" + utf8(title) + "\" " + rect_text(outer) +
+          (ok ? " ok" : " expected " + std::to_string(width) + "x" + std::to_string(height)));
+    return ok ? 0 : 1;
+}
+
+int check_place(const std::wstring& title, int x, int y) {
+    const auto windows = velmora::probe::windows_titled(title);
+    if (windows.empty()) {
+        print("no window \"" + utf8(title) + "\"");
+        return 1;
+    }
+    RECT outer{};
+    GetWindowRect(windows.front(), &outer);
+    const bool ok = outer.left == x && outer.top == y;
+    print("place \"" + utf8(title) + "\" " + rect_text(outer) +
+          (ok ? " ok" : " expected " + std::to_string(x) + "," + std::to_string(y)));
+    return ok ? 0 : 1;
+}
+
+int print_list(const std::wstring& title) {
+    for (HWND hwnd : velmora::probe::windows_titled(title)) {
+        for (HWND child = FindWindowExW(hwnd, nullptr, L"ListBox", nullptr); child != nullptr;
+             child = FindWindowExW(hwnd, child, L"ListBox", nullptr)) {
+            if (!IsWindowVisible(child)) {
+                continue;
+            }
+            const auto count = SendMessageW(child, LB_GETCOUNT, 0, 0);
+            for (LRESULT i = 0; i < count; ++i) {
+                std::wstring row(static_cast<std::size_t>(SendMessageW(child, LB_GETTEXTLEN, i, 0)) + 1,
+                                 L'\0');
+                row.resize(static_cast<std::size_t>(
+                    SendMessageW(child, LB_GETTEXT, i, reinterpret_cast<LPARAM>(row.data()))));
+                print((SendMessageW(child, LB_GETSEL, i, 0) > 0 ? "* " : "  ") + utf8(row));
+            }
+            return 0;
+        }
+    }
+    print("no list in \"" + utf8(title) + "\"");
+    return 1;
+}
+
+int clip_file(const std::wstring& file) {
+    FILE* in = _wfopen(file.c_str(), L"rb");
+    if (in == nullptr) {
+        print("cannot read \"" + utf8(file) + "\"");
+        return 1;
+    }
+    std::string bytes;
+    char buffer[4096];
+    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, in)) > 0;) {
+        bytes.append(buffer, n);
+    }
+    std::fclose(in);
+    std::string text;
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] == '\n' && (i == 0 || bytes[i - 1] != '\r')) {
+            text += '\r';
+        }
+        text += bytes[i];
+    }
+    const int n = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, (static_cast<std::size_t>(n) + 1) * sizeof(wchar_t));
+    auto* chars = static_cast<wchar_t*>(GlobalLock(data));
+    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), chars, n);
+    chars[n] = L'\0';
+    GlobalUnlock(data);
+    if (!OpenClipboard(nullptr)) {
+        GlobalFree(data);
+        return 1;
+    }
+    EmptyClipboard();
+    SetClipboardData(CF_UNICODETEXT, data);
+    CloseClipboard();
+    return 0;
+}
+
+// The icon's callback message is the program's first application message (WM_APP + 1).
+int tray_message(const std::wstring& title, int code) {
+    HWND hwnd = FindWindowW(nullptr, title.c_str());
+    if (hwnd == nullptr) {
+        print("no window \"" + utf8(title) + "\", shown or hidden");
+        return 1;
+    }
+    PostMessageW(hwnd, WM_APP + 1, 1, code);
+    Sleep(500);
+    return 0;
+}
+
+int close_window(const std::wstring& title) {
+    const auto windows = velmora::probe::windows_titled(title);
+    for (HWND hwnd : windows) {
+        PostMessageW(hwnd, WM_CLOSE, 0, 0);
+    }
+    return windows.empty() ? 1 : 0;
+}
+
+// A real mouse click, as the user makes it: the window comes to the front first.
+int click_at(HWND window, POINT at, bool right) {
+    SetForegroundWindow(window);
+    Sleep(200);
+    // An absolute move in 0..65535 of the screen: Wine moves the pointer for it even when the
+    // probe is not the program in front (it does not for SetCursorPos).
+    INPUT clicks[3]{};
+    clicks[0].type = clicks[1].type = clicks[2].type = INPUT_MOUSE;
+    clicks[0].mi.dx = MulDiv(at.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+    clicks[0].mi.dy = MulDiv(at.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+    clicks[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    clicks[1].mi.dwFlags = right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN;
+    clicks[2].mi.dwFlags = right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP;
+    SendInput(3, clicks, sizeof(INPUT));
+    Sleep(300);
+    return 0;
+}
+
+int click_control(const std::wstring& title, const std::wstring& text, bool right) {
+    for (HWND hwnd : velmora::probe::windows_titled(title)) {
+        for (const auto& child : velmora::probe::children_of(hwnd)) {
+            if (child.visible && child.text == text) {
+                POINT at{(child.rect.left + child.rect.right) / 2, (child.rect.top + child.rect.bottom) / 2};
+                ClientToScreen(hwnd, &at);
+                return click_at(hwnd, at, right);
+            }
+        }
+    }
+    print("no control \"" + utf8(text) + "\" in \"" + utf8(title) + "\"");
+    return 1;
+}
+
+void press(WORD key) {
+    INPUT keys[2]{};
+    keys[0].type = keys[1].type = INPUT_KEYBOARD;
+    keys[0].ki.wVk = keys[1].ki.wVk = key;
+    keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, keys, sizeof(INPUT));
+    Sleep(150);
+}
+
+// The menu bar by keyboard, as a user without a mouse chooses: F10, Right to the item, then
+// Enter, or Down into its menu and Enter on the item there.
+int choose_menu(const std::wstring& title, int index, int sub) {
+    const auto windows = velmora::probe::windows_titled(title);
+    if (windows.empty()) {
+        print("no window \"" + utf8(title) + "\"");
+        return 1;
+    }
+    SetForegroundWindow(windows.front());
+    Sleep(300);
+    press(VK_F10);
+    for (int i = 0; i < index; ++i) {
+        press(VK_RIGHT);
+    }
+    if (sub >= 0) {
+        press(VK_DOWN);
+        for (int i = 0; i < sub; ++i) {
+            press(VK_DOWN);
+        }
+    }
+    press(VK_RETURN);
+    Sleep(300);
+    return 0;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    const std::vector<std::wstring> args(argv + 1, argv + argc);
+    if (args.size() == 3 && args[0] == L"wait") {
+        return wait_for(args[1], _wtoi(args[2].c_str()), true);
+    }
+    if (args.size() == 3 && args[0] == L"gone") {
+        return wait_for(args[1], _wtoi(args[2].c_str()), false);
+    }
+    if (args.size() == 2 && args[0] == L"show") {
+        return show(args[1]);
+    }
+    if (args.size() == 4 && args[0] == L"size") {
+        return check_size(args[1], _wtoi(args[2].c_str()), _wtoi(args[3].c_str()));
+    }
+    if (args.size() == 4 && args[0] == L"place") {
+        return check_place(args[1], _wtoi(args[2].c_str()), _wtoi(args[3].c_str()));
+    }
+    if (args.size() == 2 && args[0] == L"list") {
+        return print_list(args[1]);
+    }
+    if (args.size() == 2 && args[0] == L"clip") {
+        return clip_file(args[1]);
+    }
+    if (args.size() == 3 && args[0] == L"tray") {
+        return tray_message(args[1], _wtoi(args[2].c_str()));
+    }
+    if (args.size() == 2 && args[0] == L"close") {
+        return close_window(args[1]);
+    }
+    if (args.size() == 3 && args[0] == L"click") {
+        return click_control(args[1], args[2], false);
+    }
+    if (args.size() == 3 && args[0] == L"rclick") {
+        return click_control(args[1], args[2], true);
+    }
+    if (args.size() == 1 && args[0] == L"escape") {
+        press(VK_ESCAPE);
+        return 0;
+    }
+    if ((args.size() == 3 || args.size() == 4) && args[0] == L"menu") {
+        return choose_menu(args[1], _wtoi(args[2].c_str()), args.size() == 4 ? _wtoi(args[3].c_str()) : -1);
+    }
+    print(
+        "usage: velmora-probe wait|gone TITLE SECONDS | show TITLE | size TITLE W H | place TITLE X Y | "
+        "list TITLE | clip FILE | tray TITLE CODE | close TITLE | "
+        "click|rclick TITLE TEXT | escape | menu TITLE INDEX [SUB]");
+    return 2;
+}

@@ -1,0 +1,77 @@
+#include "probe_windows.h"
+
+#include <cwchar>
+
+namespace velmora::probe {
+
+std::string utf8(const std::wstring& text) {
+    if (text.empty()) {
+        return {};
+    }
+    const int n = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
+                                      nullptr, nullptr);
+    std::string out(static_cast<std::size_t>(n), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), n, nullptr,
+                        nullptr);
+    return out;
+}
+
+std::wstring title_of(HWND hwnd) {
+    wchar_t buffer[512] = {};
+    GetWindowTextW(hwnd, buffer, 512);
+    return buffer;
+}
+
+std::vector<HWND> visible_windows() {
+    std::vector<HWND> found;
+    EnumWindows(
+        [](HWND hwnd, LPARAM param) -> BOOL {
+            if (IsWindowVisible(hwnd)) {
+                reinterpret_cast<std::vector<HWND>*>(param)->push_back(hwnd);
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+std::vector<HWND> windows_titled(const std::wstring& title) {
+    std::vector<HWND> found;
+    for (HWND hwnd : visible_windows()) {
+        if (title_of(hwnd) == title) {
+            found.push_back(hwnd);
+        }
+    }
+    return found;
+}
+
+std::vector<ChildInfo> children_of(HWND parent) {
+    struct Walk {
+        HWND parent;
+        std::vector<ChildInfo> children;
+    } walk{parent, {}};
+    EnumChildWindows(
+        parent,
+        [](HWND hwnd, LPARAM param) -> BOOL {
+            auto& w = *reinterpret_cast<Walk*>(param);
+            if (GetParent(hwnd) != w.parent) {
+                return TRUE;
+            }
+            ChildInfo info;
+            wchar_t name[128] = {};
+            GetClassNameW(hwnd, name, 128);
+            info.window_class = name;
+            info.text = title_of(hwnd);
+            GetWindowRect(hwnd, &info.rect);
+            MapWindowPoints(nullptr, w.parent, reinterpret_cast<POINT*>(&info.rect), 2);
+            info.visible = IsWindowVisible(hwnd) != FALSE;
+            info.group_box = _wcsicmp(name, L"Button") == 0 &&
+                             (GetWindowLongPtrW(hwnd, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX;
+            w.children.push_back(info);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&walk));
+    return walk.children;
+}
+
+}  // namespace velmora::probe
