@@ -46,16 +46,18 @@ Form3::Form3() : Window("Form3") {
     Frame1.set_geometry({0, 0, 7835, 6500});
     Frame1.set_caption("");
     List1.set_multi_select(true);
-    List1.set_geometry({60, 480, 7065, 2400});
-    List2.set_geometry({60, 480, 3500, 2400});
+    List1.set_geometry({60, 480, 7065, 1620});
+    List2.set_geometry({60, 480, 3500, 1620});
     List2.set_visible(false);
-    List3.set_geometry({3600, 480, 3500, 2400});
+    List3.set_geometry({3600, 480, 3500, 1620});
     List3.set_visible(false);
     List4.set_multi_select(true);
     List4.set_geometry({60, 60, 7050, 5145});
     List4.set_visible(false);
     Text1.set_multiline(true);
-    Text1.set_geometry({60, 2940, 7065, 3060});
+    // Resizing gives Text1 the window height less 2940 twips; from this top its bottom then stays
+    // clear of the caption and menu bar that the window height includes.
+    Text1.set_geometry({60, 2160, 7065, 3060});
     Label1.set_caption("チェック");
     Label1.set_geometry({4860, 60, 2265, 375});
     Command1.set_caption("連続取込");
