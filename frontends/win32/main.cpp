@@ -7,6 +7,7 @@
 
 #include "renderer.h"
 #include "shell/application.h"
+#include "single_instance.h"
 #include "win32_platform.h"
 
 namespace {
@@ -37,6 +38,14 @@ int run_message_loop(const velmora::win32::Renderer& renderer) {
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     init_common_controls();
     velmora::win32::Win32Platform desktop;
+    const velmora::win32::SingleInstance instance(desktop.program_directory());
+    if (!instance.first()) {
+        if (!velmora::win32::bring_running_program_to_front(velmora::win32::kWindowClass)) {
+            MessageBoxW(nullptr, L"Velmora は既に起動しています（通知領域をご覧ください）。", L"Velmora",
+                        MB_OK);
+        }
+        return 0;
+    }
     velmora::shell::Application app(desktop);
     velmora::win32::Renderer renderer(app.program());
     desktop.set_window_lookup([&renderer](std::string_view name) { return renderer.hwnd_of(name); });

@@ -5,7 +5,6 @@
 namespace velmora::win32 {
 namespace {
 
-constexpr const wchar_t* kWindowClass = L"VelmoraWindow";
 constexpr int kMirrorRounds = 5;
 
 }  // namespace

@@ -18,6 +18,9 @@
 
 namespace velmora::win32 {
 
+// The window class of every window of the program.
+inline constexpr const wchar_t* kWindowClass = L"VelmoraWindow";
+
 class Renderer : public ui::WindowHost {
 public:
     explicit Renderer(ui::Program& program);
