@@ -109,6 +109,11 @@ private:
     bool key_or_group(std::vector<KeyEvent>& out, bool after_modifier) {
         const char32_t c = m_text[m_pos];
         if (c == U'(') {
+            // Each group is parsed one level deeper: a text of thousands of "(" must not exhaust
+            // the stack. No real key sequence comes near the limit.
+            if (++m_depth > kMaxGroupDepth) {
+                return fail("groups nested too deeply");
+            }
             ++m_pos;
             // Letters in a group held by a modifier name keys, as after the modifier itself.
             m_held += after_modifier ? 1 : 0;
@@ -116,6 +121,7 @@ private:
                 return false;
             }
             m_held -= after_modifier ? 1 : 0;
+            --m_depth;
             ++m_pos;  // the closing ")"
             return true;
         }
@@ -199,8 +205,11 @@ private:
     }
 
     std::u32string_view m_text;
+    static constexpr int kMaxGroupDepth = 100;
+
     std::size_t m_pos = 0;
     int m_held = 0;
+    int m_depth = 0;
     std::string m_error;
 };
 

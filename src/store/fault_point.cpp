@@ -1,9 +1,12 @@
 #include "store/fault_point.h"
 
+#include <utility>
+
 namespace velmora::store::detail {
 namespace {
 
 FaultPoint g_fault = FaultPoint::None;
+std::optional<std::size_t> g_disk_room;
 
 }  // namespace
 
@@ -17,6 +20,14 @@ bool fault_due(FaultPoint point) {
     }
     g_fault = FaultPoint::None;
     return true;
+}
+
+void inject_disk_full_after(std::size_t bytes) {
+    g_disk_room = bytes;
+}
+
+std::optional<std::size_t> disk_full_due() {
+    return std::exchange(g_disk_room, std::nullopt);
 }
 
 }  // namespace velmora::store::detail

@@ -53,6 +53,16 @@ struct StepFailure {
     std::error_code ec;
 };
 
+// Writes the bytes, unless a test made the disk full: then only what fits is written.
+bool write_bytes(detail::OutputFile& out, std::string_view bytes, std::error_code& ec) {
+    if (const auto room = detail::disk_full_due(); room && *room < bytes.size()) {
+        out.write(bytes.substr(0, *room), ec);
+        ec = std::make_error_code(std::errc::no_space_on_device);
+        return false;
+    }
+    return out.write(bytes, ec);
+}
+
 // Writes the temporary file and closes it again, whatever happens.
 std::optional<StepFailure> write_temp(const std::filesystem::path& temp, std::string_view bytes) {
     detail::OutputFile out;
@@ -60,7 +70,7 @@ std::optional<StepFailure> write_temp(const std::filesystem::path& temp, std::st
     if (!run_step(FaultPoint::Open, ec, [&] { return out.open(temp, ec); })) {
         return StepFailure{"open", ec};
     }
-    if (!run_step(FaultPoint::Write, ec, [&] { return out.write(bytes, ec); })) {
+    if (!run_step(FaultPoint::Write, ec, [&] { return write_bytes(out, bytes, ec); })) {
         return StepFailure{"write", ec};
     }
     if (!run_step(FaultPoint::Flush, ec, [&] { return out.flush(ec); })) {
