@@ -16,6 +16,10 @@ void Brauza(ui::Program& program, std::string& text);
 void ShellAuto(ui::Program& program, std::string_view url);
 // Makes the running browser load the URL on the clipboard (Alt+D, Ctrl+V, Enter), else ShellAuto.
 void WinChange(ui::Program& program, std::string_view url);
+// The "ブラウザ" button: a click opens the clipboard contest; the right button takes the first
+// stock entry instead (other buttons do nothing).
+void Command2_Click(ui::Program& program);
+void Command2_MouseDown(ui::Program& program, ui::MouseButton button);
 // Sets the handlers of the main window's "ブラウザ" button.
 void wire_browser_button(ui::Program& program);
 

@@ -159,6 +159,19 @@ Outcome select_rows(Session& session, const Command& command) {
     return passed();
 }
 
+// The first item on the way from the menu bar that a user could not open or choose.
+std::string why_unreachable(const ui::MenuItem& item) {
+    std::string why = item.id() + " hidden";
+    for (const ui::MenuItem* m = &item; m != nullptr; m = m->parent()) {
+        if (!m->enabled()) {
+            why = m->id() + " disabled";
+        } else if (!m->visible() && !m->popup_only()) {
+            why = m->id() + " hidden";
+        }
+    }
+    return why;
+}
+
 Outcome menu(Session& session, const Command& command) {
     if (command.args.size() != 1) {
         return wrong_form(command, "TARGET");
@@ -172,9 +185,12 @@ Outcome menu(Session& session, const Command& command) {
     if (item == nullptr) {
         return failed("expected a menu item, found " + describe(*target));
     }
-    if (!item->reachable() || !target->window->visible()) {
-        return failed("expected a menu item a user could choose, found " + describe(*target) +
-                      (item->enabled() ? " hidden" : " disabled") + " (or a menu above it)");
+    if (!target->window->visible()) {
+        return failed("expected " + target->window->name() + " shown to choose " + describe(*target) +
+                      ", found it hidden");
+    }
+    if (!item->reachable()) {
+        return failed("expected a menu item a user could choose, found " + why_unreachable(*item));
     }
     return fire(item->on_click);
 }

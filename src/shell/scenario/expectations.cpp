@@ -203,6 +203,16 @@ Outcome expect_on_target(Session& session, const Command& command, const std::st
                                           : failed("expected colour " + as_text(want) + " of " +
                                                    describe(*target) + ", found " + colour_word(found));
     }
+    if (kind == "date") {
+        auto* calendar = dynamic_cast<ui::Calendar*>(target->control);
+        if (calendar == nullptr || rest.args.size() != 2) {
+            return failed("expected date CALENDAR YYYY/MM/DD, found " + describe(*target));
+        }
+        const std::string found = locale::format_date(calendar->date());
+        return found == rest.args[1].text ? passed()
+                                          : failed("expected date " + rest.args[1].text + " on " +
+                                                   describe(*target) + ", found " + found);
+    }
     return expect_geometry(*target, rest);
 }
 
@@ -255,8 +265,8 @@ std::optional<Outcome> run_expectation(Session& session, const Command& command)
         const bool exists = p.file_exists(p.program_directory() / store::path_of(rest.args[0].text));
         return exists ? failed("expected no file " + rest.args[0].text + ", found it") : passed();
     }
-    static const char* const on_targets[] = {"caption", "text",    "rows",    "count", "selected",
-                                             "visible", "enabled", "checked", "color", "geometry"};
+    static const char* const on_targets[] = {"caption", "text",    "rows",  "count",    "selected", "visible",
+                                             "enabled", "checked", "color", "geometry", "date"};
     for (const char* k : on_targets) {
         if (kind == k) {
             return expect_on_target(session, command, kind);

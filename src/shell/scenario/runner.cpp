@@ -32,11 +32,15 @@ std::string ScenarioResult::report(std::string_view name) const {
 }
 
 ScenarioResult run_scenario(std::string_view source) {
+    Session session;
+    return run_scenario(source, session);
+}
+
+ScenarioResult run_scenario(std::string_view source, Session& session) {
     const Script script = parse_script(source);
     if (script.error) {
         return {false, script.error_line, "expected a readable line, found " + *script.error};
     }
-    Session session;
     for (const Command& command : script.commands) {
         Outcome outcome = run_command(session, command);
         if (!outcome) {

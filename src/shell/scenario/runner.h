@@ -20,8 +20,12 @@ struct ScenarioResult {
     std::string report(std::string_view name) const;
 };
 
+class Session;
+
 // Runs a scenario's text; it stops at the first failing command.
 ScenarioResult run_scenario(std::string_view source);
+// The same on a desktop and program prepared by the caller.
+ScenarioResult run_scenario(std::string_view source, Session& session);
 
 // Runs every file, prints one report line each and the totals; 0 only when all passed.
 int run_scenario_files(const std::vector<std::string>& files, std::ostream& out);
