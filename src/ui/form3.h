@@ -46,6 +46,8 @@ public:
 
     // Set once the window's load has run (it runs on first use, also when only its options are read).
     bool loaded = false;
+    // The load's topmost placement, made when the window is next shown.
+    bool topmost_due = false;
 };
 
 // The design caption of each format, index 0 to 25 (codes 100 to 125).
