@@ -27,10 +27,10 @@ std::string root_of(std::string_view contest) {
     return velmora::ledger::UrlRoot(velmora::text::mid(contest, 11));
 }
 
-void check(benchmark::State& state) {
+void check(benchmark::State& state, velmora::ledger::StockSave save) {
     bench::LedgerRun run(user());
     for (auto _ : state) {
-        benchmark::DoNotOptimize(run.check(user().new_contest));
+        benchmark::DoNotOptimize(run.check(user().new_contest, save));
     }
     if (run.asked()) {
         state.SkipWithError("the check asked a question");
@@ -58,9 +58,6 @@ void import(benchmark::State& state) {
         state.SkipWithError("the import asked a question");
     }
     state.counters["stocked"] = static_cast<double>(stocked - bench::kStockEntries);
-    state.counters["per_contest_us"] =
-        benchmark::Counter(static_cast<double>(bench::kImportedContests) * 1e-6,
-                           benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 
 // The floor of the import: the raw scan for each imported contest's root.
@@ -78,7 +75,12 @@ void import_floor(benchmark::State& state) {
     }
 }
 
-BENCHMARK(check)->Name("check")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(check, save, velmora::ledger::StockSave::EachCheck)
+    ->Name("check")
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(check, scan, velmora::ledger::StockSave::ByCaller)
+    ->Name("check/scan")
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(check_floor)->Name("floor/check")->Unit(benchmark::kMillisecond);
 BENCHMARK(import)->Name("import")->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(import_floor)->Name("floor/import")->Unit(benchmark::kMillisecond);

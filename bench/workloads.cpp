@@ -36,11 +36,11 @@ void LedgerRun::reset(const HeavyUser& user) {
     m_program.form2.List1.set_rows(user.stock);
 }
 
-std::string LedgerRun::check(std::string_view contest) {
+std::string LedgerRun::check(std::string_view contest, ledger::StockSave save) {
     ui::ListBox& stock = m_program.form2.List1;
     const long before = stock.count();
     ledger::CopyText(m_platform, contest);
-    std::string result = ledger::CheckHistory(m_program, ledger::kStockCheck);
+    std::string result = ledger::check_contest(m_program, ledger::kStockCheck, save);
     if (stock.count() > before) {
         stock.remove_item(stock.count() - 1);
     }

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "heavy_user.h"
+#include "ledger/contest_check.h"
 #include "platform/memory_platform.h"
 #include "shell/application.h"
 #include "ui/program.h"
@@ -36,7 +37,9 @@ public:
     explicit LedgerRun(const HeavyUser& user);
     // The stock check of one contest; the entry it stocks is taken off again afterwards so
     // that every run checks the same lists. Returns the check's result.
-    std::string check(std::string_view contest);
+    // With `save` ByCaller the check leaves zov5.ini alone, as it does inside the import.
+    std::string check(std::string_view contest,
+                      velmora::ledger::StockSave save = velmora::ledger::StockSave::EachCheck);
     // The continuous import of the whole import text; returns the number of stock entries.
     long import(std::string_view text);
     // Restores the lists the import changed.

@@ -48,13 +48,13 @@ void Primitives::LA0(std::string& title) {
 }
 
 void Primitives::LA1(std::string_view text) {
-    form.List1.add_item(text::trim(text));
+    form.List1.add_owned(text::trim(text));
 }
 void Primitives::LA2(std::string_view text) {
-    form.List2.add_item(text::trim(text));
+    form.List2.add_owned(text::trim(text));
 }
 void Primitives::LA3(std::string_view text) {
-    form.List3.add_item(text::trim(text));
+    form.List3.add_owned(text::trim(text));
 }
 
 long Primitives::Naiyou(long start, std::string_view marker) {
@@ -65,12 +65,12 @@ long Primitives::Naiyou(long start, std::string_view marker) {
         if (!marker.empty() && text::contains(line, marker)) {
             break;
         }
-        const std::string trimmed = text::trim(line);
+        std::string trimmed = text::trim(line);
         if (marker.empty() && trimmed.empty()) {
             break;
         }
         if (!trimmed.empty()) {
-            LA2(trimmed);
+            form.List2.add_owned(std::move(trimmed));  // LA2 of a text already trimmed
         }
     }
     LA2("");

@@ -1,5 +1,7 @@
 #include "ledger/contest_check.h"
 
+#include <array>
+#include <cstring>
 #include <string_view>
 
 #include "ledger/shared_procedures.h"
@@ -37,6 +39,41 @@ struct StockMarks {
     bool this_month_question = false;
     bool earlier_question = false;
     bool confirm_older = false;
+};
+
+// One needle looked for in many texts (every history record, every stock entry): the same answer
+// as text::contains, found by skipping (Horspool) with the needle's skip table made once.
+class Finder {
+public:
+    explicit Finder(std::string_view needle) : m_needle(needle) {
+        m_skip.fill(needle.size());
+        for (std::size_t i = 0; i + 1 < needle.size(); ++i) {
+            m_skip[static_cast<unsigned char>(needle[i])] = needle.size() - 1 - i;
+        }
+    }
+
+    bool in(std::string_view text) const {
+        const std::size_t m = m_needle.size();
+        if (m == 0) {
+            return true;
+        }
+        if (text.size() < m) {
+            return false;
+        }
+        const char last = m_needle[m - 1];
+        for (std::size_t pos = 0; pos <= text.size() - m;) {
+            const char c = text[pos + m - 1];
+            if (c == last && std::memcmp(text.data() + pos, m_needle.data(), m - 1) == 0) {
+                return true;
+            }
+            pos += m_skip[static_cast<unsigned char>(c)];
+        }
+        return false;
+    }
+
+private:
+    std::string m_needle;
+    std::array<std::size_t, 256> m_skip{};
 };
 
 struct Scan {
@@ -158,8 +195,9 @@ void stock_action(ui::Program& program, const Contest& contest, const StockMarks
 
 // Whether the contest is already on the stock list; tells so when the notice is switched on.
 bool already_stocked(ui::Program& program, const Contest& contest, const StockMarks& marks) {
+    const Finder url(contest.url);
     for (const std::string& entry : program.form2.List1.rows()) {
-        if (text::contains(entry, contest.url)) {
+        if (url.in(entry)) {
             if (marks.stocked_notice) {
                 program.platform.message_box(contest.url + " でストック済みです", Buttons::Ok);
             }
@@ -169,18 +207,24 @@ bool already_stocked(ui::Program& program, const Contest& contest, const StockMa
     return false;
 }
 
-void finish_stock_check(ui::Program& program, const Contest& contest, int state) {
+void finish_stock_check(ui::Program& program, const Contest& contest, int state, StockSave save) {
     ui::Form2& form2 = program.form2;
     if (state > 0) {
         form2.List1.add_item(contest.deadline + contest.url);
     }
     form2.Command1.set_caption(text::decimal(form2.List1.count()) + std::string(kCrLf) + "stock");
-    SavaData(program);
+    if (save == StockSave::EachCheck) {
+        SavaData(program);
+    }
 }
 
 }  // namespace
 
 std::string CheckHistory(ui::Program& program, int mode) {
+    return check_contest(program, mode, StockSave::EachCheck);
+}
+
+std::string check_contest(ui::Program& program, int mode, StockSave save) {
     platform::Platform& platform = program.platform;
     const std::string clip = platform.clipboard_text();
     if (!text::contains(clip, "htt")) {
@@ -197,9 +241,11 @@ std::string CheckHistory(ui::Program& program, int mode) {
 
     Scan scan;
     ui::ListBox& history = program.form1.List1;
+    const Finder root(contest.root);
     for (long i = history.count() - 1; i >= 0 && !scan.ended; --i) {
-        const std::string record = history.row(i);
-        if (!text::contains(record, contest.root)) {
+        // Read in place: the only change to the list (a removal) ends the scan.
+        const std::string& record = history.rows()[static_cast<std::size_t>(i)];
+        if (!root.in(record)) {
             continue;
         }
         scan.state = state_for(record, today, scan.state);
@@ -210,7 +256,7 @@ std::string CheckHistory(ui::Program& program, int mode) {
         }
     }
     if (stock) {
-        finish_stock_check(program, contest, scan.state);
+        finish_stock_check(program, contest, scan.state, save);
     }
     return scan.result;
 }

@@ -16,7 +16,9 @@ void ImportItem(ui::Program& program) {
             continue;
         }
         CopyText(program.platform, line);
-        if (CheckHistory(program, kStockCheck) == "2") {
+        // The stock list is saved once, below: zov5.ini is replaced whole either way, and a crash
+        // during the import leaves the file as it was before the import.
+        if (check_contest(program, kStockCheck, StockSave::ByCaller) == "2") {
             break;  // Cancel ends the import; what was stocked so far stays.
         }
         status.set_caption(text::replace_all(program.form2.Command1.caption(), "\r\n", " "));

@@ -80,9 +80,24 @@ std::string today_text(const locale::DateTime& now) {
 }
 
 std::string SeqLabel(long n) {
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%02ld ", n);
-    return buffer;
+    if (n < 0) {
+        char buffer[32];
+        std::snprintf(buffer, sizeof buffer, "%02ld ", n);
+        return buffer;
+    }
+    // Every parser calls this once per contest: the digits are written without a formatted print.
+    char digits[24];
+    int count = 0;
+    do {
+        digits[count++] = static_cast<char>('0' + n % 10);
+        n /= 10;
+    } while (n > 0);
+    std::string label(count < 2 ? 1 : 0, '0');
+    while (count > 0) {
+        label += digits[--count];
+    }
+    label += ' ';
+    return label;
 }
 
 }  // namespace velmora::ledger

@@ -287,6 +287,12 @@ std::vector<std::string> split(std::string_view s, std::string_view sep) {
         pieces.emplace_back(s);
         return pieces;
     }
+    // Counting first spares the list's regrowth (a newsletter is split into 100,000s of lines).
+    std::size_t count = 1;
+    for (std::size_t hit = s.find(sep); hit != std::string_view::npos; hit = s.find(sep, hit + sep.size())) {
+        ++count;
+    }
+    pieces.reserve(count);
     std::size_t pos = 0;
     while (true) {
         const std::size_t hit = s.find(sep, pos);
