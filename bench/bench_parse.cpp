@@ -40,6 +40,15 @@ void parse(benchmark::State& state, int code) {
     set_line_rate(state);
 }
 
+// What every parser pays before its own work, on format 117's newsletter.
+void lines_only(benchmark::State& state) {
+    bench::ParseRun run(text_of(117));
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(run.read_lines());
+    }
+    set_line_rate(state);
+}
+
 void parse_floor(benchmark::State& state, int code) {
     const std::string& text = text_of(code);
     for (auto _ : state) {
@@ -55,6 +64,7 @@ const bool registered = [] {
         benchmark::RegisterBenchmark(("floor/parse/" + id).c_str(), parse_floor, code)
             ->Unit(benchmark::kMillisecond);
     }
+    benchmark::RegisterBenchmark("parse/lines-only", lines_only)->Unit(benchmark::kMillisecond);
     return true;
 }();
 

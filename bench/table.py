@@ -68,6 +68,7 @@ def main():
         lines_per_s = times.get(name, {}).get("lines_per_s")
         note = f"  {lines_per_s / 1e6:.2f}M lines/s" if lines_per_s else ""
         row(name, f"floor/{name}", 3, note)
+    row("parse/lines-only", "floor/parse/117", None, "  (clipboard read into lines, lists cleared: 117's text)")
     row("check", "floor/check", 2, "  (one contest, with its save of zov5.ini)")
     row("check/scan", "floor/check", 2, "  (one contest, the save left to the caller)")
     row("import", "floor/import", None, "  (1,000 contests)", limit_ms=1000)

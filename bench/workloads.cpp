@@ -24,6 +24,17 @@ long ParseRun::parse(int code) {
     return m_form.List1.count();
 }
 
+long ParseRun::read_lines() {
+    m_form.List1.clear();
+    m_form.List2.clear();
+    m_form.List3.clear();
+    m_form.Text1.set_text("");
+    extract::Primitives x(m_form, m_platform);
+    x.SKK();
+    x.GetLi();
+    return static_cast<long>(m_form.Lines.size());
+}
+
 LedgerRun::LedgerRun(const HeavyUser& user) : m_program(m_platform) {
     for (int i = 0; i < 4; ++i) {
         m_program.form3().mn3[i].set_checked(false);

@@ -24,6 +24,9 @@ public:
     explicit ParseRun(std::string_view newsletter);
     // Runs the format's parser over the clipboard; returns the number of titles it found.
     long parse(int code);
+    // Only what every parser does before its scan: the lists cleared, the state reset and the
+    // clipboard read into lines. Returns the number of lines.
+    long read_lines();
 
 private:
     velmora::platform::MemoryPlatform m_platform;

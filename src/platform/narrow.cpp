@@ -58,18 +58,31 @@ const Table& table() {
 }  // namespace
 
 std::string narrow(std::string_view text_in) {
-    std::u32string out;
+    // Some parsers narrow every line of a newsletter: the text is walked once, in place, and
+    // ASCII (which narrowing never changes) is copied as it stands.
+    std::string out;
+    out.reserve(text_in.size());
     const Table& t = table();
-    for (char32_t c : text::to_u32(text_in)) {
+    std::size_t pos = 0;
+    while (pos < text_in.size()) {
+        const auto byte = static_cast<unsigned char>(text_in[pos]);
+        if (byte < 0x80) {
+            out += static_cast<char>(byte);
+            ++pos;
+            continue;
+        }
+        const char32_t c = text::decode_next(text_in, pos);
         if (c >= 0xFF01 && c <= 0xFF5E) {
-            out += static_cast<char32_t>(c - 0xFEE0);
+            out += static_cast<char>(c - 0xFEE0);
         } else if (auto it = t.find(c); it != t.end()) {
-            out += it->second;
+            for (char32_t half : it->second) {
+                out += text::encode(half);
+            }
         } else {
-            out += c;
+            out += text::encode(c);
         }
     }
-    return text::from_u32(out);
+    return out;
 }
 
 }  // namespace velmora::locale
