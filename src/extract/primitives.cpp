@@ -13,6 +13,9 @@ void Primitives::GetLi() {
 }
 
 void Primitives::set_lines_from(std::string_view text) {
+    // The old lines go first, so that the new ones take their place in memory instead of piling
+    // up beside them (a newsletter is 100,000s of lines). `text` is never one of the lines.
+    form.Lines.clear();
     form.Lines = text::split(text, "\r\n");
 }
 
