@@ -2,8 +2,10 @@
 
 #include <array>
 #include <cstring>
+#include <optional>
 #include <string_view>
 
+#include "ledger/import_index.h"
 #include "ledger/shared_procedures.h"
 #include "ledger/stock_window.h"
 #include "text/text.h"
@@ -194,17 +196,39 @@ void stock_action(ui::Program& program, const Contest& contest, const StockMarks
 }
 
 // Whether the contest is already on the stock list; tells so when the notice is switched on.
-bool already_stocked(ui::Program& program, const Contest& contest, const StockMarks& marks) {
-    const Finder url(contest.url);
-    for (const std::string& entry : program.form2.List1.rows()) {
-        if (url.in(entry)) {
-            if (marks.stocked_notice) {
-                program.platform.message_box(contest.url + " でストック済みです", Buttons::Ok);
+// Calls visit(row) for every row that may hold the needle, in the given order: the rows an index
+// names, or else every row; stops when visit returns true.
+template <class Visit>
+void for_rows(const std::optional<std::vector<long>>& named, long first, long end, long step, Visit visit) {
+    if (named) {
+        for (long row : *named) {
+            if (visit(row)) {
+                return;
             }
-            return true;
+        }
+        return;
+    }
+    for (long row = first; row != end; row += step) {
+        if (visit(row)) {
+            return;
         }
     }
-    return false;
+}
+
+bool already_stocked(ui::Program& program, const Contest& contest, const StockMarks& marks,
+                     const ImportIndex* index) {
+    const Finder url(contest.url);
+    const std::vector<std::string>& entries = program.form2.List1.rows();
+    const long count = static_cast<long>(entries.size());
+    bool found = false;
+    for_rows(index ? index->stock_rows_with(contest.url, count) : std::nullopt, 0, count, 1, [&](long row) {
+        found = url.in(entries[static_cast<std::size_t>(row)]);
+        return found;
+    });
+    if (found && marks.stocked_notice) {
+        program.platform.message_box(contest.url + " でストック済みです", Buttons::Ok);
+    }
+    return found;
 }
 
 void finish_stock_check(ui::Program& program, const Contest& contest, int state, StockSave save) {
@@ -224,7 +248,7 @@ std::string CheckHistory(ui::Program& program, int mode) {
     return check_contest(program, mode, StockSave::EachCheck);
 }
 
-std::string check_contest(ui::Program& program, int mode, StockSave save) {
+std::string check_contest(ui::Program& program, int mode, StockSave save, ImportIndex* index) {
     platform::Platform& platform = program.platform;
     const std::string clip = platform.clipboard_text();
     if (!text::contains(clip, "htt")) {
@@ -235,26 +259,31 @@ std::string check_contest(ui::Program& program, int mode, StockSave save) {
     const Contest contest = read_contest(clip, platform);
     const bool stock = mode == kStockCheck;
     const StockMarks marks = stock ? read_marks(program) : StockMarks{};
-    if (stock && already_stocked(program, contest, marks)) {
+    if (stock && already_stocked(program, contest, marks, index)) {
         return {};
     }
 
     Scan scan;
     ui::ListBox& history = program.form1.List1;
     const Finder root(contest.root);
-    for (long i = history.count() - 1; i >= 0 && !scan.ended; --i) {
+    const long count = history.count();
+    for_rows(index ? index->history_rows_with(contest.root) : std::nullopt, count - 1, -1, -1, [&](long i) {
         // Read in place: the only change to the list (a removal) ends the scan.
         const std::string& record = history.rows()[static_cast<std::size_t>(i)];
         if (!root.in(record)) {
-            continue;
+            return false;
         }
         scan.state = state_for(record, today, scan.state);
         if (stock) {
             stock_action(program, contest, marks, i, scan);
+            if (index != nullptr && history.count() < count) {
+                index->history_row_removed(i);
+            }
         } else {
             opening_action(platform, record, scan);
         }
-    }
+        return scan.ended;
+    });
     if (stock) {
         finish_stock_check(program, contest, scan.state, save);
     }

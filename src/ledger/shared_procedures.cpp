@@ -22,7 +22,7 @@ std::string HisItem(std::string_view record, int k) {
     return {};
 }
 
-std::string AddUrlSlash(std::string_view url, platform::Platform& platform) {
+std::string url_with_slash(std::string_view url) {
     const std::vector<std::string> pieces = text::split(url, "/");
     std::string result(url);
     if (pieces.empty()) {
@@ -36,6 +36,11 @@ std::string AddUrlSlash(std::string_view url, platform::Platform& platform) {
     if (pieces.size() == 3 || !text::contains(last, ".")) {
         result += "/";
     }
+    return result;
+}
+
+std::string AddUrlSlash(std::string_view url, platform::Platform& platform) {
+    std::string result = url_with_slash(url);
     if (result != url) {
         CopyText(platform, url);
     }
