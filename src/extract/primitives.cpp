@@ -40,7 +40,7 @@ void Primitives::set_line(long k, std::string_view text) {
     if (k < 0 || k >= static_cast<long>(form.Lines.size())) {
         return;
     }
-    form.Lines[static_cast<std::size_t>(k)] = std::string(text);
+    form.Lines[static_cast<std::size_t>(k)].assign(text);  // in the line's own storage
 }
 
 void Primitives::LA0(std::string& title) {

@@ -64,18 +64,19 @@ void CopyText(platform::Platform& platform, std::string_view text) {
 }
 
 std::string FixDate(std::string_view text, const locale::DateTime& now) {
-    const std::string today = locale::format_date(now.date());
+    // Parsers read every deadline through here: today is written only when it is the answer.
+    const auto today = [&now] { return locale::format_date(now.date()); };
     const std::string trimmed = text::trim(text);
     const auto date = locale::read_date(trimmed, now.year);
     if (!date) {
-        return today;
+        return today();
     }
     const std::string written = locale::format_date(*date);
     if (locale::rounded_day_number(now) - locale::day_number(*date) > 150) {
         // Long past: the same month and day next year (a February 29 that next year lacks is no date).
         const std::string next_year = std::to_string(now.year + 1) + text::right(written, 6);
         const auto moved = locale::read_date(next_year, now.year);
-        return moved ? locale::format_date(*moved) : today;
+        return moved ? locale::format_date(*moved) : today();
     }
     return written;
 }
