@@ -81,14 +81,14 @@ std::optional<std::vector<long>> ImportIndex::history_rows_with(std::string_view
         return std::nullopt;
     }
     std::vector<long> rows;
-    const std::vector<long>& originals = it->second;
-    for (auto original = originals.rbegin(); original != originals.rend(); ++original) {
-        const auto removed = std::lower_bound(m_removed.begin(), m_removed.end(), *original);
-        if (removed != m_removed.end() && *removed == *original) {
+    for (const long original : it->second) {
+        const auto removed = std::lower_bound(m_removed.begin(), m_removed.end(), original);
+        if (removed != m_removed.end() && *removed == original) {
             continue;
         }
-        rows.push_back(*original - static_cast<long>(removed - m_removed.begin()));
+        rows.push_back(original - static_cast<long>(removed - m_removed.begin()));
     }
+    std::reverse(rows.begin(), rows.end());  // newest first
     return rows;
 }
 
