@@ -13,6 +13,9 @@ void Primitives::GetLi() {
 }
 
 void Primitives::set_lines_from(std::string_view text) {
+    // The old lines go first, so that the new ones take their place in memory instead of piling
+    // up beside them (a newsletter is 100,000s of lines). `text` is never one of the lines.
+    form.Lines.clear();
     form.Lines = text::split(text, "\r\n");
 }
 
@@ -37,7 +40,7 @@ void Primitives::set_line(long k, std::string_view text) {
     if (k < 0 || k >= static_cast<long>(form.Lines.size())) {
         return;
     }
-    form.Lines[static_cast<std::size_t>(k)] = std::string(text);
+    form.Lines[static_cast<std::size_t>(k)].assign(text);  // in the line's own storage
 }
 
 void Primitives::LA0(std::string& title) {
@@ -48,13 +51,13 @@ void Primitives::LA0(std::string& title) {
 }
 
 void Primitives::LA1(std::string_view text) {
-    form.List1.add_item(text::trim(text));
+    form.List1.add_owned(text::trim(text));
 }
 void Primitives::LA2(std::string_view text) {
-    form.List2.add_item(text::trim(text));
+    form.List2.add_owned(text::trim(text));
 }
 void Primitives::LA3(std::string_view text) {
-    form.List3.add_item(text::trim(text));
+    form.List3.add_owned(text::trim(text));
 }
 
 long Primitives::Naiyou(long start, std::string_view marker) {
@@ -65,12 +68,12 @@ long Primitives::Naiyou(long start, std::string_view marker) {
         if (!marker.empty() && text::contains(line, marker)) {
             break;
         }
-        const std::string trimmed = text::trim(line);
+        std::string trimmed = text::trim(line);
         if (marker.empty() && trimmed.empty()) {
             break;
         }
         if (!trimmed.empty()) {
-            LA2(trimmed);
+            form.List2.add_owned(std::move(trimmed));  // LA2 of a text already trimmed
         }
     }
     LA2("");

@@ -1,7 +1,11 @@
 #include "ledger/contest_check.h"
 
+#include <array>
+#include <cstring>
+#include <optional>
 #include <string_view>
 
+#include "ledger/import_index.h"
 #include "ledger/shared_procedures.h"
 #include "ledger/stock_window.h"
 #include "text/text.h"
@@ -37,6 +41,41 @@ struct StockMarks {
     bool this_month_question = false;
     bool earlier_question = false;
     bool confirm_older = false;
+};
+
+// One needle looked for in many texts (every history record, every stock entry): the same answer
+// as text::contains, found by skipping (Horspool) with the needle's skip table made once.
+class Finder {
+public:
+    explicit Finder(std::string_view needle) : m_needle(needle) {
+        m_skip.fill(needle.size());
+        for (std::size_t i = 0; i + 1 < needle.size(); ++i) {
+            m_skip[static_cast<unsigned char>(needle[i])] = needle.size() - 1 - i;
+        }
+    }
+
+    bool in(std::string_view text) const {
+        const std::size_t m = m_needle.size();
+        if (m == 0) {
+            return true;
+        }
+        if (text.size() < m) {
+            return false;
+        }
+        const char last = m_needle[m - 1];
+        for (std::size_t pos = 0; pos <= text.size() - m;) {
+            const char c = text[pos + m - 1];
+            if (c == last && std::memcmp(text.data() + pos, m_needle.data(), m - 1) == 0) {
+                return true;
+            }
+            pos += m_skip[static_cast<unsigned char>(c)];
+        }
+        return false;
+    }
+
+private:
+    std::string m_needle;
+    std::array<std::size_t, 256> m_skip{};
 };
 
 struct Scan {
@@ -157,30 +196,59 @@ void stock_action(ui::Program& program, const Contest& contest, const StockMarks
 }
 
 // Whether the contest is already on the stock list; tells so when the notice is switched on.
-bool already_stocked(ui::Program& program, const Contest& contest, const StockMarks& marks) {
-    for (const std::string& entry : program.form2.List1.rows()) {
-        if (text::contains(entry, contest.url)) {
-            if (marks.stocked_notice) {
-                program.platform.message_box(contest.url + " でストック済みです", Buttons::Ok);
+// Calls visit(row) for every row that may hold the needle, in the given order: the rows an index
+// names, or else every row; stops when visit returns true.
+template <class Visit>
+void for_rows(const std::optional<std::vector<long>>& named, long first, long end, long step, Visit visit) {
+    if (named) {
+        for (long row : *named) {
+            if (visit(row)) {
+                return;
             }
-            return true;
+        }
+        return;
+    }
+    for (long row = first; row != end; row += step) {
+        if (visit(row)) {
+            return;
         }
     }
-    return false;
 }
 
-void finish_stock_check(ui::Program& program, const Contest& contest, int state) {
+bool already_stocked(ui::Program& program, const Contest& contest, const StockMarks& marks,
+                     const ImportIndex* index) {
+    const Finder url(contest.url);
+    const std::vector<std::string>& entries = program.form2.List1.rows();
+    const long count = static_cast<long>(entries.size());
+    bool found = false;
+    for_rows(index ? index->stock_rows_with(contest.url, count) : std::nullopt, 0, count, 1, [&](long row) {
+        found = url.in(entries[static_cast<std::size_t>(row)]);
+        return found;
+    });
+    if (found && marks.stocked_notice) {
+        program.platform.message_box(contest.url + " でストック済みです", Buttons::Ok);
+    }
+    return found;
+}
+
+void finish_stock_check(ui::Program& program, const Contest& contest, int state, StockSave save) {
     ui::Form2& form2 = program.form2;
     if (state > 0) {
         form2.List1.add_item(contest.deadline + contest.url);
     }
     form2.Command1.set_caption(text::decimal(form2.List1.count()) + std::string(kCrLf) + "stock");
-    SavaData(program);
+    if (save == StockSave::EachCheck) {
+        SavaData(program);
+    }
 }
 
 }  // namespace
 
 std::string CheckHistory(ui::Program& program, int mode) {
+    return check_contest(program, mode, StockSave::EachCheck);
+}
+
+std::string check_contest(ui::Program& program, int mode, StockSave save, ImportIndex* index) {
     platform::Platform& platform = program.platform;
     const std::string clip = contest_line(platform.clipboard_text());
     if (!text::contains(clip, "htt")) {
@@ -191,26 +259,33 @@ std::string CheckHistory(ui::Program& program, int mode) {
     const Contest contest = read_contest(clip, platform);
     const bool stock = mode == kStockCheck;
     const StockMarks marks = stock ? read_marks(program) : StockMarks{};
-    if (stock && already_stocked(program, contest, marks)) {
+    if (stock && already_stocked(program, contest, marks, index)) {
         return {};
     }
 
     Scan scan;
     ui::ListBox& history = program.form1.List1;
-    for (long i = history.count() - 1; i >= 0 && !scan.ended; --i) {
-        const std::string record = history.row(i);
-        if (!text::contains(record, contest.root)) {
-            continue;
+    const Finder root(contest.root);
+    const long count = history.count();
+    for_rows(index ? index->history_rows_with(contest.root) : std::nullopt, count - 1, -1, -1, [&](long i) {
+        // Read in place: the only change to the list (a removal) ends the scan.
+        const std::string& record = history.rows()[static_cast<std::size_t>(i)];
+        if (!root.in(record)) {
+            return false;
         }
         scan.state = state_for(record, today, scan.state);
         if (stock) {
             stock_action(program, contest, marks, i, scan);
+            if (index != nullptr && history.count() < count) {
+                index->history_row_removed(i);
+            }
         } else {
             opening_action(platform, record, scan);
         }
-    }
+        return scan.ended;
+    });
     if (stock) {
-        finish_stock_check(program, contest, scan.state);
+        finish_stock_check(program, contest, scan.state, save);
     }
     return scan.result;
 }

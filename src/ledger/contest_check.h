@@ -16,6 +16,14 @@ inline constexpr int kStockCheck = 2;
 // or the last answer "6" / "7" / "2").
 std::string CheckHistory(ui::Program& program, int mode);
 
+// Whether the stock check writes zov5.ini itself (the "Check" button), or leaves the one save to
+// its caller (the import checks many contests and saves once, after the last).
+enum class StockSave { EachCheck, ByCaller };
+class ImportIndex;
+// CheckHistory with the choice of who saves the stock list, and for the import an index of the
+// lists (it narrows which rows are read; it never changes an answer).
+std::string check_contest(ui::Program& program, int mode, StockSave save, ImportIndex* index = nullptr);
+
 // Runs the stock check on every line of the import text on the clipboard, then saves the stock list.
 void ImportItem(ui::Program& program);
 

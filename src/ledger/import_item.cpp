@@ -1,22 +1,44 @@
 #include <string>
 
 #include "ledger/contest_check.h"
+#include "ledger/import_index.h"
 #include "ledger/shared_procedures.h"
 #include "ledger/stock_window.h"
 #include "text/text.h"
 
 namespace velmora::ledger {
+namespace {
+
+// The URLs and URL roots the checks of these lines look for, found as the check finds them.
+std::vector<std::string> needles_of(const std::vector<std::string>& lines) {
+    std::vector<std::string> needles;
+    for (const std::string& line : lines) {
+        if (!text::contains(line, "htt")) {
+            continue;
+        }
+        const std::string url = url_with_slash(text::starts_with(line, "htt") ? line : text::mid(line, 11));
+        needles.push_back(UrlRoot(url));
+        needles.push_back(url);
+    }
+    return needles;
+}
+
+}  // namespace
 
 void ImportItem(ui::Program& program) {
     ui::Label& status = program.form3().Label1;
     status.set_colour(ui::Colour::Grey);
     const std::vector<std::string> lines = text::split(program.platform.clipboard_text(), "\r\n");
+    // Made once for all the checks, instead of each check reading every record and entry.
+    ImportIndex index(program.form1.List1.rows(), program.form2.List1.rows(), needles_of(lines));
     for (const std::string& line : lines) {
         if (line.empty()) {
             continue;
         }
         CopyText(program.platform, line);
-        if (CheckHistory(program, kStockCheck) == "2") {
+        // The stock list is saved once, below: zov5.ini is replaced whole either way, and a crash
+        // during the import leaves the file as it was before the import.
+        if (check_contest(program, kStockCheck, StockSave::ByCaller, &index) == "2") {
             break;  // Cancel ends the import; what was stocked so far stays.
         }
         status.set_caption(text::replace_all(program.form2.Command1.caption(), "\r\n", " "));

@@ -22,7 +22,7 @@ std::string HisItem(std::string_view record, int k) {
     return {};
 }
 
-std::string AddUrlSlash(std::string_view url, platform::Platform& platform) {
+std::string url_with_slash(std::string_view url) {
     const std::vector<std::string> pieces = text::split(url, "/");
     std::string result(url);
     if (pieces.empty()) {
@@ -36,6 +36,11 @@ std::string AddUrlSlash(std::string_view url, platform::Platform& platform) {
     if (pieces.size() == 3 || !text::contains(last, ".")) {
         result += "/";
     }
+    return result;
+}
+
+std::string AddUrlSlash(std::string_view url, platform::Platform& platform) {
+    std::string result = url_with_slash(url);
     if (result != url) {
         CopyText(platform, url);
     }
@@ -59,18 +64,19 @@ void CopyText(platform::Platform& platform, std::string_view text) {
 }
 
 std::string FixDate(std::string_view text, const locale::DateTime& now) {
-    const std::string today = locale::format_date(now.date());
+    // Parsers read every deadline through here: today is written only when it is the answer.
+    const auto today = [&now] { return locale::format_date(now.date()); };
     const std::string trimmed = text::trim(text);
     const auto date = locale::read_date(trimmed, now.year);
     if (!date) {
-        return today;
+        return today();
     }
     const std::string written = locale::format_date(*date);
     if (locale::rounded_day_number(now) - locale::day_number(*date) > 150) {
         // Long past: the same month and day next year (a February 29 that next year lacks is no date).
         const std::string next_year = std::to_string(now.year + 1) + text::right(written, 6);
         const auto moved = locale::read_date(next_year, now.year);
-        return moved ? locale::format_date(*moved) : today;
+        return moved ? locale::format_date(*moved) : today();
     }
     return written;
 }
@@ -89,9 +95,24 @@ std::string contest_line(std::string_view clipboard_text) {
 }
 
 std::string SeqLabel(long n) {
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%02ld ", n);
-    return buffer;
+    if (n < 0) {
+        char buffer[32];
+        std::snprintf(buffer, sizeof buffer, "%02ld ", n);
+        return buffer;
+    }
+    // Every parser calls this once per contest: the digits are written without a formatted print.
+    char digits[24];
+    int count = 0;
+    do {
+        digits[count++] = static_cast<char>('0' + n % 10);
+        n /= 10;
+    } while (n > 0);
+    std::string label(count < 2 ? 1 : 0, '0');
+    while (count > 0) {
+        label += digits[--count];
+    }
+    label += ' ';
+    return label;
 }
 
 }  // namespace velmora::ledger

@@ -19,6 +19,8 @@ std::string HisItem(std::string_view record, int k);
 // Completes a URL that names a directory with "/". When it adds one, the clipboard is emptied
 // and set to the URL as it was given.
 std::string AddUrlSlash(std::string_view url, platform::Platform& platform);
+// What AddUrlSlash returns, without its effect on the clipboard.
+std::string url_with_slash(std::string_view url);
 
 // The URL up to and including its fourth "/" (the last slash found when there are fewer).
 std::string UrlRoot(std::string_view url);

@@ -27,10 +27,33 @@ long days_from_civil(long y, long m, long d) {
     return era * 146097 + doe - 719468;
 }
 
+// Appends n in decimal with at least `width` digits, zeros in front ("%0*d" without the cost of
+// a formatted print; a negative number, which no valid date holds, goes through the print).
+void append_padded(std::string& out, int n, int width) {
+    if (n < 0) {
+        char buf[16];
+        std::snprintf(buf, sizeof buf, "%0*d", width, n);
+        out += buf;
+        return;
+    }
+    char digits[12];
+    int count = 0;
+    do {
+        digits[count++] = static_cast<char>('0' + n % 10);
+        n /= 10;
+    } while (n > 0);
+    for (int i = count; i < width; ++i) {
+        out += '0';
+    }
+    while (count > 0) {
+        out += digits[--count];
+    }
+}
+
 std::string two_digits(int n) {
-    char buf[16];
-    std::snprintf(buf, sizeof buf, "%02d", n);
-    return buf;
+    std::string out;
+    append_padded(out, n, 2);
+    return out;
 }
 
 }  // namespace
@@ -62,9 +85,14 @@ long rounded_day_number(const DateTime& now) {
 }
 
 std::string format_date(CivilDate d) {
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%04d/", d.year);
-    return buf + two_digits(d.month) + "/" + two_digits(d.day);
+    std::string out;
+    out.reserve(10);
+    append_padded(out, d.year, 4);
+    out += '/';
+    append_padded(out, d.month, 2);
+    out += '/';
+    append_padded(out, d.day, 2);
+    return out;
 }
 
 std::string format_time(const DateTime& t) {

@@ -1,9 +1,9 @@
 // The date reader: the date forms the program accepts (see date.h), read strictly. A text
 // that is not wholly one of these forms is no date.
 
+#include <array>
 #include <charconv>
 #include <string_view>
-#include <vector>
 
 #include "platform/date.h"
 #include "text/text.h"
@@ -54,9 +54,26 @@ int full_year(Number y) {
     return y.value;
 }
 
+// At most three numbers (year, month, day), kept without a heap allocation: every deadline of
+// every newsletter is read through here.
+class Numbers {
+public:
+    void push_back(Number n) {
+        if (m_count < m_items.size()) {
+            m_items[m_count++] = n;
+        }
+    }
+    std::size_t size() const { return m_count; }
+    const Number& operator[](std::size_t i) const { return m_items[i]; }
+
+private:
+    std::array<Number, 3> m_items{};
+    std::size_t m_count = 0;
+};
+
 // The numbers of the date part, in the order written.
 struct DateParts {
-    std::vector<Number> numbers;
+    Numbers numbers;
 };
 
 // "y/m/d", "m/d" with one separator ("/" or "-") throughout.

@@ -2,6 +2,7 @@
 
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 #include "text/text.h"
 
@@ -45,31 +46,68 @@ void add_signs(Table& t) {
     }
 }
 
-const Table& table() {
-    static const Table t = [] {
+// The replacements written out in UTF-8, by code point: every key of the table lies in the
+// block U+3000 to U+30FF, or is one of ’ ” (below it) and the full-width signs U+FFE0 to U+FFE6.
+struct Replacements {
+    std::vector<std::string> block;  // U+3000 + i, empty when the character stays
+    std::unordered_map<char32_t, std::string> others;
+};
+
+constexpr char32_t kBlockStart = 0x3000;
+constexpr char32_t kBlockEnd = 0x3100;
+
+const Replacements& replacements() {
+    static const Replacements r = [] {
         Table made;
         add_katakana(made);
         add_signs(made);
-        return made;
+        Replacements written;
+        written.block.resize(kBlockEnd - kBlockStart);
+        for (const auto& [from, to] : made) {
+            const std::string utf8 = text::from_u32(to);
+            if (from >= kBlockStart && from < kBlockEnd) {
+                written.block[from - kBlockStart] = utf8;
+            } else {
+                written.others[from] = utf8;
+            }
+        }
+        return written;
     }();
-    return t;
+    return r;
 }
 
 }  // namespace
 
 std::string narrow(std::string_view text_in) {
-    std::u32string out;
-    const Table& t = table();
-    for (char32_t c : text::to_u32(text_in)) {
+    // Some parsers narrow every line of a newsletter: the text is walked once, and a character
+    // that stays (ASCII, kanji, hiragana) is copied as its bytes stand.
+    std::string out;
+    out.reserve(text_in.size());
+    const Replacements& r = replacements();
+    std::size_t pos = 0;
+    while (pos < text_in.size()) {
+        const std::size_t start = pos;
+        const auto byte = static_cast<unsigned char>(text_in[pos]);
+        if (byte < 0x80) {
+            out += static_cast<char>(byte);
+            ++pos;
+            continue;
+        }
+        const char32_t c = text::decode_next(text_in, pos);
         if (c >= 0xFF01 && c <= 0xFF5E) {
-            out += static_cast<char32_t>(c - 0xFEE0);
-        } else if (auto it = t.find(c); it != t.end()) {
+            out += static_cast<char>(c - 0xFEE0);
+        } else if (c >= kBlockStart && c < kBlockEnd && !r.block[c - kBlockStart].empty()) {
+            out += r.block[c - kBlockStart];
+        } else if (const auto it = c < kBlockStart || c >= 0xFF00 ? r.others.find(c) : r.others.end();
+                   it != r.others.end()) {
             out += it->second;
+        } else if (c == 0xFFFD) {
+            out += text::encode(c);  // also what a malformed byte reads as
         } else {
-            out += c;
+            out.append(text_in.substr(start, pos - start));
         }
     }
-    return text::from_u32(out);
+    return out;
 }
 
 }  // namespace velmora::locale

@@ -12,11 +12,34 @@ bool is_continuation(unsigned char b) {
     return (b & 0xC0) == 0x80;
 }
 
+// Moves `pos` past one character, as decode_next does. Positions are counted on every cut, so
+// the common cases (ASCII, a well-formed three-byte character) are stepped over here and only
+// the rest goes through the full decoder.
+inline void skip_char(std::string_view s, std::size_t& pos) {
+    const auto b0 = static_cast<unsigned char>(s[pos]);
+    if (b0 < 0x80) {
+        ++pos;
+        return;
+    }
+    if ((b0 & 0xF0) == 0xE0 && pos + 2 < s.size()) {
+        const auto b1 = static_cast<unsigned char>(s[pos + 1]);
+        const auto b2 = static_cast<unsigned char>(s[pos + 2]);
+        if (is_continuation(b1) && is_continuation(b2)) {
+            const char32_t c = ((b0 & 0x0Fu) << 12) | ((b1 & 0x3Fu) << 6) | (b2 & 0x3Fu);
+            if (c >= 0x800 && (c < 0xD800 || c > 0xDFFF)) {
+                pos += 3;
+                return;
+            }
+        }
+    }
+    decode_next(s, pos);
+}
+
 // Byte offset after skipping `chars` characters from the start (clamped to the size).
 std::size_t byte_offset(std::string_view s, long chars) {
     std::size_t pos = 0;
     for (long i = 0; i < chars && pos < s.size(); ++i) {
-        decode_next(s, pos);
+        skip_char(s, pos);
     }
     return pos;
 }
@@ -25,7 +48,7 @@ long count_chars(std::string_view s) {
     long n = 0;
     std::size_t pos = 0;
     while (pos < s.size()) {
-        decode_next(s, pos);
+        skip_char(s, pos);
         ++n;
     }
     return n;
@@ -287,6 +310,12 @@ std::vector<std::string> split(std::string_view s, std::string_view sep) {
         pieces.emplace_back(s);
         return pieces;
     }
+    // Counting first spares the list's regrowth (a newsletter is split into 100,000s of lines).
+    std::size_t count = 1;
+    for (std::size_t hit = s.find(sep); hit != std::string_view::npos; hit = s.find(sep, hit + sep.size())) {
+        ++count;
+    }
+    pieces.reserve(count);
     std::size_t pos = 0;
     while (true) {
         const std::size_t hit = s.find(sep, pos);

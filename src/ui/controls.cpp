@@ -104,6 +104,12 @@ void ListBox::add_item(std::string_view text) {
     touch();
 }
 
+void ListBox::add_owned(std::string text) {
+    m_rows.push_back(std::move(text));
+    m_selected.push_back(0);
+    touch();
+}
+
 void ListBox::insert_item(long i, std::string_view text) {
     if (i < 0 || i > count()) {
         i = count();

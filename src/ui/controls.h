@@ -152,6 +152,8 @@ public:
     std::string row(long i) const;
     void set_row(long i, std::string_view text);
     void add_item(std::string_view text);
+    // add_item for a text the caller no longer needs: it becomes the row without a copy.
+    void add_owned(std::string text);
     void insert_item(long i, std::string_view text);
     void remove_item(long i);
     void clear();

@@ -2,6 +2,8 @@
 
 #include "ledger/contest_check.h"
 #include "ledger/desk.h"
+#include "ledger/stock_window.h"
+#include "store/fault_point.h"
 
 namespace velmora::ledger {
 namespace {
@@ -47,6 +49,23 @@ TEST(ImportItem, LineWithoutUrlIsToldAndTheImportGoesOn) {
     ImportItem(desk.program);
     EXPECT_EQ(desk.events(), Lines{"ask ok \"締切未定\\r\\nこれって違うような・・・\" -> ok"});
     EXPECT_EQ(desk.stock(), Lines{"http://a.example/"});
+}
+
+// The checks of an import leave zov5.ini to the import, which writes it once after the last
+// check: a failing save is told once, and the file keeps the list it held before the import.
+TEST(ImportItem, SavesTheStockListOnceAfterTheLastCheck) {
+    Desk desk;
+    desk.marks(false, false, false, false);
+    desk.stock({"http://old.example/"});
+    SavaData(desk.program);
+    desk.clip("http://a.example/\r\nhttp://b.example/\r\n");
+    store::detail::inject_fault(store::detail::FaultPoint::Write);
+    ImportItem(desk.program);
+    const Lines events = desk.events();
+    ASSERT_EQ(events.size(), 1u);
+    EXPECT_NE(events[0].find("zov5.ini"), std::string::npos);
+    EXPECT_EQ(desk.stock_file(), Lines{"http://old.example/"});
+    EXPECT_EQ(desk.stock(), (Lines{"http://old.example/", "http://a.example/", "http://b.example/"}));
 }
 
 }  // namespace

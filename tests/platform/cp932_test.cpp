@@ -47,6 +47,23 @@ TEST(Cp932, HeldCharactersRoundTrip) {
     }
 }
 
+// A text is converted as its parts are, runs of ASCII between them included, and asking again
+// (the converted characters are remembered) gives the same answers, also for what is not held.
+TEST(Cp932, TextsConvertAsTheirPartsEveryTime) {
+    std::string bytes;
+    std::string utf8;
+    for (const auto& p : kHeld) {
+        bytes += p.bytes + "ab ";
+        utf8 += p.utf8 + "ab ";
+    }
+    for (int pass = 0; pass < 2; ++pass) {
+        EXPECT_EQ(decode(bytes), utf8);
+        EXPECT_EQ(encode(utf8), bytes);
+        EXPECT_FALSE(encode("a\u301Cb").has_value());  // the wave dash is not held
+        EXPECT_FALSE(holds("x\U00020BB7"));
+    }
+}
+
 // Duplicates decode to one code point, which encodes to the form Windows writes.
 TEST(Cp932, DuplicatesDecodeToOneCodePoint) {
     const Pair kDuplicates[] = {

@@ -40,5 +40,14 @@ TEST(Narrow, WhatHasNoHalfWidthFormStays) {
     EXPECT_EQ(narrow("締切：５月１０日（金）"), "締切:5月10日(金)");
 }
 
+// A byte that is no UTF-8 comes out as U+FFFD, as everywhere else in the program; the
+// characters around it are narrowed or kept as usual.
+TEST(Narrow, MalformedBytesBecomeReplacementCharacters) {
+    EXPECT_EQ(narrow("ア\xff懸\xe3\x82Ａ"),
+              "ｱ\xEF\xBF\xBD懸\xEF\xBF\xBD\xEF\xBF\xBD"
+              "A");
+    EXPECT_EQ(narrow("\xEF\xBF\xBD"), "\xEF\xBF\xBD");
+}
+
 }  // namespace
 }  // namespace velmora::locale
