@@ -101,7 +101,8 @@ TEST(SeqLabel, AtLeastTwoDigitsAndABlank) {
 }
 
 TEST(ContestLine, TakesTheFirstLineThatIsNotEmpty) {
-    EXPECT_EQ(contest_line("2001/06/01http://a.example/\r\nhttp://b.example/"), "2001/06/01http://a.example/");
+    EXPECT_EQ(contest_line("2001/06/01http://a.example/\r\nhttp://b.example/"),
+              "2001/06/01http://a.example/");
     EXPECT_EQ(contest_line("\r\n\nhttp://a.example/\r"), "http://a.example/");
     EXPECT_EQ(contest_line("http://a.example/"), "http://a.example/");
     EXPECT_EQ(contest_line("\r\n"), "");
