@@ -58,11 +58,16 @@ int mouse_clicks(HWND window, POINT at, int clicks) {
     return 0;
 }
 
-// The visible child controls with this text, top to bottom, then left to right.
+// The child controls with this text that the user sees (shown, in the window's client area),
+// top to bottom, then left to right.
 std::vector<ChildInfo> controls_with(HWND hwnd, const std::wstring& text) {
     std::vector<ChildInfo> found;
+    RECT client{};
+    GetClientRect(hwnd, &client);
     for (const auto& child : children_of(hwnd)) {
-        if (child.visible && child.text == text) {
+        const POINT centre{(child.rect.left + child.rect.right) / 2,
+                           (child.rect.top + child.rect.bottom) / 2};
+        if (child.visible && child.text == text && PtInRect(&client, centre)) {
             found.push_back(child);
         }
     }
