@@ -54,7 +54,12 @@ int mouse_clicks(HWND window, POINT at, int clicks) {
         inputs[i].mi.dwFlags = i % 2 == 1 ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
     }
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-    Sleep(150);
+    // Until the program has taken the clicks in and handled them (it answers messages again).
+    for (int round = 0; round < 2; ++round) {
+        Sleep(60);
+        DWORD_PTR result = 0;
+        SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &result);
+    }
     return 0;
 }
 
