@@ -120,10 +120,14 @@ bool Win32Platform::bring_to_front(HWND window) {
         return false;
     }
     m_last_activated = window;
+    m_sending_stopped = false;
     return true;
 }
 
 bool Win32Platform::activate_title(std::string_view title) {
+    if (m_caption_sync) {
+        m_caption_sync();
+    }
     return bring_to_front(FindWindowW(nullptr, widen(title).c_str()));
 }
 

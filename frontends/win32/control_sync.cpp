@@ -74,7 +74,7 @@ void sync_common(NativeControl& native) {
         EnableWindow(native.hwnd, enabled ? TRUE : FALSE);
         native.enabled = enabled;
     }
-    const bool visible = shown_in_window(control);
+    const bool visible = shown_in_window(control) && !native.covered;
     if (visible != native.visible) {
         ShowWindow(native.hwnd, visible ? SW_SHOWNA : SW_HIDE);
         native.visible = visible;

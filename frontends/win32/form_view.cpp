@@ -45,6 +45,29 @@ int nesting(const ui::Control& control) {
     return depth;
 }
 
+// A shown frame is a panel: it hides the window's loose controls that lie under it (the profile
+// row buttons under the ID and flowchart panels), as they must not show through nor take its clicks.
+void mark_covered(std::vector<NativeControl>& controls) {
+    std::vector<RECT> panels;
+    for (const NativeControl& native : controls) {
+        if (native.control->kind() == ui::ControlKind::Frame && shown_in_window(*native.control)) {
+            panels.push_back(pixel_rect(*native.control));
+        }
+    }
+    for (NativeControl& native : controls) {
+        const ui::Control& control = *native.control;
+        native.covered = false;
+        if (control.container() != nullptr || control.kind() == ui::ControlKind::Frame) {
+            continue;
+        }
+        const RECT r = pixel_rect(control);
+        const POINT centre{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+        for (const RECT& panel : panels) {
+            native.covered = native.covered || PtInRect(&panel, centre) != FALSE;
+        }
+    }
+}
+
 }  // namespace
 
 FormView::FormView(ui::Window& window, Renderer& renderer) : m_window(window), m_renderer(renderer) {}
@@ -93,6 +116,7 @@ void FormView::create(const wchar_t* window_class) {
 
 void FormView::sync(bool activate) {
     sync_menu();
+    mark_covered(m_controls);
     for (NativeControl& native : m_controls) {
         sync_control(native);
     }
@@ -124,12 +148,16 @@ void FormView::sync_control(NativeControl& native) {
     }
 }
 
-void FormView::sync_window(bool activate) {
+void FormView::sync_caption() {
     if (!m_caption_known || m_caption != m_window.caption()) {
         SetWindowTextW(m_hwnd, widen(m_window.caption()).c_str());
         m_caption = m_window.caption();
         m_caption_known = true;
     }
+}
+
+void FormView::sync_window(bool activate) {
+    sync_caption();
     RECT wanted = window_rect(m_window);
     RECT now{};
     GetWindowRect(m_hwnd, &now);

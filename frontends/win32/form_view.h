@@ -31,6 +31,7 @@ public:
     void create(const wchar_t* window_class);
     // Model onto the screen; `activate` shows a hidden window as the active one.
     void sync(bool activate);
+    void sync_caption();
     LRESULT handle(UINT message, WPARAM wparam, LPARAM lparam);
     // Shows a popup menu at the mouse and fires the chosen item.
     void show_popup(ui::MenuItem& menu);

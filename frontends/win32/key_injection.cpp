@@ -198,8 +198,11 @@ bool Win32Platform::type_text(std::string_view text) {
 bool Win32Platform::send_units(const std::vector<std::vector<INPUT>>& units,
                                const std::vector<DWORD>& pauses) {
     HWND target = m_last_activated != nullptr ? m_last_activated : GetForegroundWindow();
+    // Once the user has brought another window to the front, the rest of a run of sends is
+    // dropped, also when the target comes back: its keys would land in the wrong fields.
     for (std::size_t i = 0; i < units.size(); ++i) {
-        if (target == nullptr || GetForegroundWindow() != target) {
+        if (m_sending_stopped || target == nullptr || GetForegroundWindow() != target) {
+            m_sending_stopped = true;
             return false;
         }
         std::vector<INPUT> unit = units[i];

@@ -49,6 +49,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     velmora::shell::Application app(desktop);
     velmora::win32::Renderer renderer(app.program());
     desktop.set_window_lookup([&renderer](std::string_view name) { return renderer.hwnd_of(name); });
+    desktop.set_caption_sync([&renderer] { renderer.sync_captions(); });
     if (!renderer.create_windows()) {
         MessageBoxW(nullptr, L"The windows could not be created.", L"Velmora", MB_OK | MB_ICONERROR);
         return 1;

@@ -19,6 +19,7 @@ struct NativeControl {
     // The screen's state as last set or read.
     RECT rect{-1, -1, -1, -1};
     bool visible = false;
+    bool covered = false;  // lies under a shown frame that it does not belong to
     bool enabled = true;
     bool checked = false;
     std::string caption;

@@ -88,6 +88,12 @@ void Renderer::dispatch(const std::function<void()>& event) {
     }
 }
 
+void Renderer::sync_captions() {
+    for (const auto& view : m_views) {
+        view->sync_caption();
+    }
+}
+
 // Mirroring may itself raise events (showing a window activates it); their changes are mirrored
 // in a further round.
 void Renderer::mirror() {

@@ -37,6 +37,8 @@ public:
     // Runs one event, then mirrors the model onto the screen (at once, or after the running mirror).
     void dispatch(const std::function<void()>& event);
     bool syncing() const { return m_syncing; }
+    // The captions alone, at once: the program finds its own window by the caption it has just set.
+    void sync_captions();
 
     // The user closes a window: the main window ends the program through `on_main_close`.
     void close_window(ui::Window& window);

@@ -22,6 +22,9 @@ public:
 
     // The native window of one of the program's windows ("Form1"), null when it has none yet.
     void set_window_lookup(std::function<HWND(std::string_view)> lookup) { m_lookup = std::move(lookup); }
+    // Puts the captions that the running event has set onto the screen, before a window is looked
+    // for by its caption (the program activates its own window by the caption it has just given it).
+    void set_caption_sync(std::function<void()> sync) { m_caption_sync = std::move(sync); }
 
     locale::DateTime now() override;
     std::string clipboard_text() override;
@@ -56,9 +59,12 @@ private:
     bool bring_to_front(HWND window);
 
     std::function<HWND(std::string_view)> m_lookup;
+    std::function<void()> m_caption_sync;
     std::map<platform::TaskId, Task> m_tasks;
     platform::TaskId m_next_task = 1;
     HWND m_last_activated = nullptr;
+    // Set when a send found another window in front: no more keys until the next activation.
+    bool m_sending_stopped = false;
     bool m_tray_shown = false;
 };
 

@@ -14,6 +14,7 @@
 //   velmora-probe escape                presses Esc (closes an open menu)
 //   velmora-probe menu TITLE INDEX [SUB] chooses the item of the menu bar at this position, or the
 //                                       item SUB of the menu it opens (by keyboard)
+// and the user's actions of the end-to-end run (probe_actions.h).
 // Output is UTF-8; the exit code is 0 when the check held, 1 when not, 2 on a bad command line.
 
 #include <cstdio>
@@ -21,6 +22,7 @@
 #include <string>
 #include <vector>
 
+#include "probe_actions.h"
 #include "probe_windows.h"
 
 namespace {
@@ -314,6 +316,10 @@ int wmain(int argc, wchar_t** argv) {
     if ((args.size() == 3 || args.size() == 4) && args[0] == L"menu") {
         return choose_menu(args[1], _wtoi(args[2].c_str()), args.size() == 4 ? _wtoi(args[3].c_str()) : -1);
     }
+    if (const auto result = velmora::probe::run_action(args)) {
+        return *result;
+    }
+    print(std::string(velmora::probe::kActionUsage) + " |");
     print(
         "usage: velmora-probe wait|gone TITLE SECONDS | show TITLE | size TITLE W H | place TITLE X Y | "
         "list TITLE | clip FILE | tray TITLE CODE | close TITLE | "

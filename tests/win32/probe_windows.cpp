@@ -22,6 +22,21 @@ std::wstring title_of(HWND hwnd) {
     return buffer;
 }
 
+// The text of another program's control is asked for with WM_GETTEXT (GetWindowText gives only
+// captions across programs, so an edit box of another program would read empty).
+std::wstring control_text(HWND hwnd) {
+    DWORD_PTR length = 0;
+    if (SendMessageTimeoutW(hwnd, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 500, &length) == 0) {
+        return title_of(hwnd);
+    }
+    std::wstring text(length + 1, L'\0');
+    DWORD_PTR copied = 0;
+    SendMessageTimeoutW(hwnd, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
+                        SMTO_ABORTIFHUNG, 500, &copied);
+    text.resize(copied);
+    return text;
+}
+
 std::vector<HWND> visible_windows() {
     std::vector<HWND> found;
     EnumWindows(
@@ -61,7 +76,7 @@ std::vector<ChildInfo> children_of(HWND parent) {
             wchar_t name[128] = {};
             GetClassNameW(hwnd, name, 128);
             info.window_class = name;
-            info.text = title_of(hwnd);
+            info.text = control_text(hwnd);
             GetWindowRect(hwnd, &info.rect);
             MapWindowPoints(nullptr, w.parent, reinterpret_cast<POINT*>(&info.rect), 2);
             info.visible = IsWindowVisible(hwnd) != FALSE;

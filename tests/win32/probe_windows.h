@@ -23,5 +23,6 @@ std::vector<HWND> windows_titled(const std::wstring& title);
 std::vector<HWND> visible_windows();
 std::vector<ChildInfo> children_of(HWND parent);
 std::wstring title_of(HWND hwnd);
+std::wstring control_text(HWND hwnd);
 
 }  // namespace velmora::probe
