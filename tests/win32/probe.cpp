@@ -255,7 +255,12 @@ int choose_menu(const std::wstring& title, int index, int sub) {
         print("no window \"" + utf8(title) + "\"");
         return 1;
     }
+    // The keys go to the window in front: wait until it is the one named, or they land elsewhere.
     SetForegroundWindow(windows.front());
+    for (int i = 0; i < 60 && GetForegroundWindow() != windows.front(); ++i) {
+        Sleep(50);
+        SetForegroundWindow(windows.front());
+    }
     Sleep(300);
     press(VK_F10);
     for (int i = 0; i < index; ++i) {
