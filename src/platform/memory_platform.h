@@ -43,9 +43,9 @@ public:
 
     // Platform.
     locale::DateTime now() override { return m_now; }
-    std::string clipboard_text() override { return m_clipboard.value_or(""); }
-    void clear_clipboard() override { m_clipboard.reset(); }
-    void set_clipboard_text(std::string_view text) override { m_clipboard = std::string(text); }
+    std::string clipboard_text() override;
+    void clear_clipboard() override;
+    void set_clipboard_text(std::string_view text) override;
     Answer message_box(std::string_view text, Buttons buttons,
                        std::optional<std::string_view> title = std::nullopt) override;
     bool send_keys(std::string_view notation) override;

@@ -10,6 +10,7 @@
 #include <string>
 #include <thread>
 
+#include "platform/platform_contract.h"
 #include "platform_check_support.h"
 #include "wide.h"
 #include "win32_platform.h"
@@ -110,6 +111,9 @@ void typing_checks(velmora::win32::Win32Platform& desktop, Check& check) {
 int wmain() {
     velmora::win32::Win32Platform desktop;
     Check check;
+    // The contract the headless desktop keeps in the test suite, on the real desktop.
+    velmora::platform::run_platform_contract(desktop,
+                                             [&check](const char* name, bool ok) { check(name, ok); });
     position_checks(check);
     clipboard_checks(desktop, check);
     message_box_checks(desktop, check);

@@ -1,0 +1,44 @@
+#pragma once
+// The behaviour every Platform must show whatever desktop is behind it, as one list of checks
+// that each implementation runs: the headless one in the test suite, the Win32 one under Wine
+// (tests/win32/platform_check.cpp). `check(name, ok)` records one result.
+//
+//   run_platform_contract(desktop, [](const char* name, bool ok) { EXPECT_TRUE(ok) << name; });
+
+#include <string>
+
+#include "platform/platform.h"
+
+namespace velmora::platform {
+
+template <typename Check>
+void run_platform_contract(Platform& desktop, Check&& check) {
+    const std::string text = "応募 𠮷 a+b%(c){d}\r\n2行目\t";
+    desktop.set_clipboard_text(text);
+    check("the clipboard gives back exactly the text it was given", desktop.clipboard_text() == text);
+    desktop.set_clipboard_text("");
+    check("an empty text on the clipboard reads empty", desktop.clipboard_text().empty());
+    desktop.set_clipboard_text("x");
+    desktop.clear_clipboard();
+    check("a cleared clipboard reads empty", desktop.clipboard_text().empty());
+
+    check("the program directory exists", desktop.directory_exists(desktop.program_directory()));
+    check("the working directory exists", desktop.directory_exists(desktop.working_directory()));
+    check("a missing file does not exist",
+          !desktop.file_exists(desktop.program_directory() / "no-such-file-of-the-contract.ini"));
+    check("a missing directory does not exist",
+          !desktop.directory_exists(desktop.program_directory() / "no-such-folder-of-the-contract"));
+
+    const locale::DateTime now = desktop.now();
+    check("the clock gives a real date and time", now.year >= 2000 && now.month >= 1 && now.month <= 12 &&
+                                                      now.day >= 1 && now.day <= 31 && now.hour >= 0 &&
+                                                      now.hour < 24 && now.minute >= 0 && now.minute < 60);
+
+    check("activating when no task was launched fails", !desktop.activate_task(std::nullopt, Wait::No));
+    check("activating a task never launched fails", !desktop.activate_task(9999, Wait::No));
+    check("a stray brace is no notation: nothing is sent", !desktop.send_keys("}"));
+    check("an unknown key name is no notation: nothing is sent", !desktop.send_keys("{NOSUCHKEY}"));
+    check("an unclosed group is no notation: nothing is sent", !desktop.send_keys("+({TAB}"));
+}
+
+}  // namespace velmora::platform
