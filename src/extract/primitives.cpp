@@ -14,9 +14,9 @@ void Primitives::GetLi() {
 
 void Primitives::set_lines_from(std::string_view text) {
     // The old lines go first, so that the new ones take their place in memory instead of piling
-    // up beside them (a newsletter is 100,000s of lines). `text` is never one of the lines.
-    form.Lines.clear();
-    form.Lines = text::split(text, "\r\n");
+    // up beside them (a newsletter is 100,000s of lines); the list itself keeps its room for the
+    // next newsletter. `text` is never one of the lines.
+    text::split_into(text, "\r\n", form.Lines);
 }
 
 long Primitives::ULI() const {
@@ -44,7 +44,15 @@ void Primitives::set_line(long k, std::string_view text) {
 }
 
 void Primitives::LA0(std::string& title) {
-    title = text::trim(title);
+    // Trimmed in its own storage: every contest passes through here.
+    const std::string_view kept = text::trim_view(title);
+    if (kept.empty()) {
+        title.clear();
+    } else {
+        const auto first = static_cast<std::size_t>(kept.data() - title.data());
+        title.erase(first + kept.size());
+        title.erase(0, first);
+    }
     form.List1.add_item(title);
     form.List2.add_item(title);
     form.List3.add_item(title);
@@ -68,12 +76,12 @@ long Primitives::Naiyou(long start, std::string_view marker) {
         if (!marker.empty() && text::contains(line, marker)) {
             break;
         }
-        std::string trimmed = text::trim(line);
+        const std::string_view trimmed = text::trim_view(line);
         if (marker.empty() && trimmed.empty()) {
             break;
         }
         if (!trimmed.empty()) {
-            form.List2.add_owned(std::move(trimmed));  // LA2 of a text already trimmed
+            form.List2.add_item(trimmed);  // LA2 of a text already trimmed
         }
     }
     LA2("");

@@ -39,10 +39,10 @@ void detail_line_100(extract::Primitives& x, long& section) {
         return;
     }
     if (text::contains(current, "[URL]")) {
-        f.Pend = text::trim(text::mid(current, 6));
+        f.Pend = text::trim_view(text::mid_view(current, 6));
     }
     if (text::contains(current, "[応募期間]")) {
-        x.LA3(text::right(text::trim(current), 10));
+        x.LA3(text::right_view(text::trim_view(current), 10));
         x.LA3(f.Pend);
     }
 }
@@ -62,7 +62,8 @@ void P100(extract::Primitives& x) {
         }
         if (text::contains(line, "|[賞品]")) {
             ++f.ItemNo;
-            f.Pend = x.SeqLabel(f.ItemNo) + text::mid(line, 6);
+            f.Pend = x.SeqLabel(f.ItemNo);
+            f.Pend += text::mid_view(line, 6);
             x.LA0(f.Pend);
             f.Pend.clear();  // a contest without its own "[URL]" line gets an empty URL row
             continue;

@@ -38,7 +38,7 @@ public:
     }
 
 private:
-    bool is_blank(long k) const { return text::trim(m_x.L(k)).empty(); }
+    bool is_blank(long k) const { return text::trim_view(m_x.L(k)).empty(); }
 
     const extract::Primitives& m_x;
     long m_found = -1;
@@ -54,8 +54,8 @@ long start_of_101(const extract::Primitives& x) {
 }
 
 bool is_numbered_header(std::string_view line) {
-    const std::string first = text::left(line, 1);
-    return (first == "■" || first == "◆") && text::reads_positive(text::mid(line, 2, 2));
+    const std::string_view first = text::left_view(line, 1);
+    return (first == "■" || first == "◆") && text::reads_positive(text::mid_view(line, 2, 2));
 }
 
 // A contest without a date: title in List1 and List3, today as deadline, the URL from the
@@ -63,7 +63,7 @@ bool is_numbered_header(std::string_view line) {
 void undated_contest(extract::Primitives& x, BlankFinder& blanks) {
     ui::Form3& f = x.form;
     f.Mode = 0;
-    const std::string line = x.L(f.LineNo);
+    const std::string& line = x.L(f.LineNo);
     x.LA1(line);
     x.LA3(line);
     x.LA3(f.Today);
@@ -84,7 +84,7 @@ void numbered_contest(extract::Primitives& x) {
     }
     std::string line = x.L(f.LineNo);
     const long p = text::find(line, "締切");
-    if (p > 6 && text::mid(line, p - 3, 1) != "/") {
+    if (p > 6 && text::mid_view(line, p - 3, 1) != "/") {
         line = text::left(line, p - 7) + text::mid(line, p);
     }
     x.LA0(line);
@@ -92,7 +92,7 @@ void numbered_contest(extract::Primitives& x) {
     const std::string& title = x.form.List2.rows().back();
     const long cut = text::find(title, "締切");
     f.Pend = cut > 0 ? text::left(title, cut - 1) : std::string();
-    x.LA3(x.FixDate(text::right(f.Pend, 5)));
+    x.LA3(x.FixDate(text::right_view(f.Pend, 5)));
     x.LA3(x.L(f.LineNo + 1));
 }
 
@@ -117,7 +117,7 @@ void P101(extract::Primitives& x) {
         }
         const std::string& line = x.L(f.LineNo);
         const long colon = text::find(line, ":");
-        if (colon > 0 && text::contains(text::left(line, colon), "会")) {
+        if (colon > 0 && text::contains(text::left_view(line, colon), "会")) {
             x.LA2("会員登録");
         }
         if (line.empty()) {

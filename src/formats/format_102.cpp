@@ -21,7 +21,7 @@ long start_of_102(const extract::Primitives& x) {
 std::string url_below(const extract::Primitives& x, long i) {
     const std::string& next = x.L(i + 1);
     const long p = text::find(next, "htt");
-    return p > 0 ? text::trim(text::mid(next, p)) : std::string();
+    return p > 0 ? text::trim(text::mid_view(next, p)) : std::string();
 }
 
 }  // namespace
@@ -31,20 +31,20 @@ void P102(extract::Primitives& x) {
     x.GetLi();
     const long last = x.ULI();
     for (f.LineNo = start_of_102(x); f.LineNo <= last; ++f.LineNo) {
-        const std::string line = x.L(f.LineNo);
+        const std::string& line = x.L(f.LineNo);
         if (text::contains(line, kRule)) {
             f.Mode = 0;
             x.LA2("");
         } else {
-            if (f.Mode == 1 && !text::trim(line).empty()) {
+            if (f.Mode == 1 && !text::trim_view(line).empty()) {
                 x.LA2(line);
             }
             if (text::starts_with(line, "[締切日]")) {
-                x.LA3(text::right(text::trim(line), 10));
+                x.LA3(text::right_view(text::trim_view(line), 10));
                 x.LA3(f.Pend);
             }
         }
-        if (text::reads_positive(text::left(line, 2)) && text::contains(line, "・・・")) {
+        if (text::reads_positive(text::left_view(line, 2)) && text::contains(line, "・・・")) {
             std::string title = line;
             x.LA0(title);
             f.Pend = url_below(x, f.LineNo);

@@ -50,7 +50,7 @@ std::string copy_to_url(extract::Primitives& x) {
             f.LineNo = k;
             return std::string();
         }
-        x.LA2(text::mid(line, 3, length - 5));
+        x.LA2(text::mid_view(line, 3, length - 5));
         f.LineNo = k;
         return f.List2.rows().back();
     }
@@ -63,7 +63,7 @@ void add_deadline(extract::Primitives& x) {
     const std::vector<std::string>& rows = x.form.List2.rows();
     for (auto row = rows.rbegin(); row != rows.rend() && !row->empty(); ++row) {
         if (text::contains(*row, "【応募締切】")) {
-            x.LA3(text::mid(*row, 7));
+            x.LA3(text::mid_view(*row, 7));
             return;
         }
     }

@@ -8,7 +8,7 @@ namespace velmora::formats {
 
 std::string after_first(std::string_view line, std::string_view marker) {
     const long at = text::find(line, marker);
-    return at == 0 ? std::string(line) : text::mid(line, at + text::length(marker));
+    return std::string(at == 0 ? line : text::mid_view(line, at + text::length(marker)));
 }
 
 bool Q106(std::string_view line) {
@@ -16,7 +16,7 @@ bool Q106(std::string_view line) {
     if (colon == 0 || !text::starts_with(line, "★")) {
         return false;
     }
-    return text::reads_positive(text::mid(line, 2, colon - 2));
+    return text::reads_positive(text::mid_view(line, 2, colon - 2));
 }
 
 void P106(extract::Primitives& x) {
@@ -33,7 +33,7 @@ void P106(extract::Primitives& x) {
         x.LA0(title);
         // Without "〆" the cut starts at position 2 of the line, as the newsletter has always been read.
         const std::string& date_line = x.L(i + 3);
-        x.LA3(text::mid(date_line, text::find(date_line, "〆") + 2, 10));
+        x.LA3(text::mid_view(date_line, text::find(date_line, "〆") + 2, 10));
         x.LA3(x.L(i + 2));
         i = x.Naiyou(i + 1, "応募したら→");
     }

@@ -7,7 +7,7 @@
 namespace velmora::formats {
 
 bool Q110(std::string_view line) {
-    if (text::starts_with(text::trim(line), "★★┬┤懸")) {
+    if (text::starts_with(text::trim_view(line), "★★┬┤懸")) {
         return true;
     }
     const long mark = text::find(line, "■");
@@ -15,7 +15,7 @@ bool Q110(std::string_view line) {
     if (mark == 0 || bar <= mark) {
         return false;
     }
-    return text::reads_positive(extract::Primitives::narrow(text::mid(line, mark + 1, bar - mark - 1)));
+    return text::reads_positive(extract::Primitives::narrow(text::mid_view(line, mark + 1, bar - mark - 1)));
 }
 
 namespace {
@@ -23,7 +23,7 @@ namespace {
 // The bracketed category without blanks; empty when the line has no "】".
 std::string category(std::string_view line) {
     const long close = text::find(line, "】");
-    return close == 0 ? std::string() : text::replace_all(text::mid(line, 3, close - 2), " ", "");
+    return close == 0 ? std::string() : text::replace_all(text::mid_view(line, 3, close - 2), " ", "");
 }
 
 // The deadline and URL field lines below the header, up to the first "├┤アドレ" line. The
@@ -35,7 +35,7 @@ void add_fields(extract::Primitives& x, long header, long last) {
         if (k > header && Q110(line)) {
             break;
         }
-        const std::string trimmed = text::trim(line);
+        const std::string_view trimmed = text::trim_view(line);
         if (text::starts_with(trimmed, "├┤締切日")) {
             x.LA3(after_first(line, "☆"));
         }

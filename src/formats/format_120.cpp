@@ -8,12 +8,12 @@ namespace velmora::formats {
 namespace {
 
 // The five characters in front of the first "締切"; the empty text when fewer than five stand there.
-std::string deadline_text_120(std::string_view line) {
+std::string_view deadline_text_120(std::string_view line) {
     const long at = text::find(line, "締切");
     if (at <= 5) {
         return {};
     }
-    return text::mid(line, at - 5, 5);
+    return text::mid_view(line, at - 5, 5);
 }
 
 }  // namespace
@@ -33,7 +33,8 @@ void P120(extract::Primitives& x) {
             continue;
         }
         x.form.ItemNo += 1;
-        std::string title = x.SeqLabel(x.form.ItemNo) + text::trim(x.L(i));
+        std::string title = x.SeqLabel(x.form.ItemNo);
+        title += text::trim_view(x.L(i));
         x.LA0(title);
         x.LA3(x.FixDate(deadline_text_120(x.L(i))));
         x.LA3(x.L(i + 1));

@@ -18,7 +18,7 @@ void title_block_122(extract::Primitives& x, long last) {
     long k = i + 1;
     for (; k <= last; ++k) {
         x.form.Pend += x.L(k);
-        if (text::ends_with(text::trim(x.L(k + 1)), kRule)) {
+        if (text::ends_with(text::trim_view(x.L(k + 1)), kRule)) {
             break;
         }
     }
@@ -29,12 +29,12 @@ void title_block_122(extract::Primitives& x, long last) {
 // the URL last taken.
 void fields_122(extract::Primitives& x, long last) {
     for (long k = x.form.LineNo; k <= last; ++k) {
-        const std::string line = text::trim(x.L(k));
+        const std::string_view line = text::trim_view(x.L(k));
         if (line == "【URL】" || line == "【懸賞詳細URL】") {
-            x.form.Pend = text::trim(x.L(k + 1));
+            x.form.Pend = text::trim_view(x.L(k + 1));
         }
         if (text::starts_with(line, "【応募期間】")) {
-            x.LA3(x.FixDate(text::mid(x.L(k), 8)));
+            x.LA3(x.FixDate(text::mid_view(x.L(k), 8)));
             x.LA3(x.form.Pend);
             return;
         }

@@ -12,7 +12,7 @@ std::string deadline_text_124(std::string_view work) {
     if (blank == 0) {
         return {};
     }
-    return text::replace_all(text::mid(work, blank), ".", "/");
+    return text::replace_all(text::mid_view(work, blank), ".", "/");
 }
 
 }  // namespace
@@ -28,9 +28,10 @@ void P124(extract::Primitives& x) {
             continue;
         }
         x.form.ItemNo += 1;
-        std::string title = x.SeqLabel(x.form.ItemNo) + text::mid(x.L(i), 8);
+        std::string title = x.SeqLabel(x.form.ItemNo);
+        title += text::mid_view(x.L(i), 8);
         x.LA0(title);
-        x.form.Pend = text::mid(x.L(i + 2), 10);
+        x.form.Pend = text::mid_view(x.L(i + 2), 10);
         x.form.Work = x.L(i + 3);
         x.LA3(x.FixDate(deadline_text_124(x.form.Work)));
         x.LA3(x.form.Pend);

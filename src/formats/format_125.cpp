@@ -16,10 +16,11 @@ void P125(extract::Primitives& x) {
             continue;
         }
         x.form.ItemNo += 1;
-        std::string title = x.SeqLabel(x.form.ItemNo) + x.L(i + 1);
+        std::string title = x.SeqLabel(x.form.ItemNo);
+        title += x.L(i + 1);
         x.LA0(title);
         // The deadline is kept exactly as written.
-        x.LA3(text::mid(x.L(i + 2), 7, 10));
+        x.LA3(text::mid_view(x.L(i + 2), 7, 10));
         x.LA3(x.L(i + 3));
         i = x.Naiyou(i + 2, "*****");
     }

@@ -180,42 +180,56 @@ long length(std::string_view s) {
     return count_chars(s);
 }
 
-std::string mid(std::string_view s, long start) {
+std::string_view mid_view(std::string_view s, long start) {
     if (start < 1) {
         start = 1;
     }
-    const std::size_t from = byte_offset(s, start - 1);
-    return std::string(s.substr(from));
+    return s.substr(byte_offset(s, start - 1));
 }
 
-std::string mid(std::string_view s, long start, long count) {
+std::string_view mid_view(std::string_view s, long start, long count) {
     if (start < 1) {
         start = 1;
     }
     if (count <= 0) {
         return {};
     }
-    const std::size_t from = byte_offset(s, start - 1);
-    const std::string_view rest = s.substr(from);
-    return std::string(rest.substr(0, byte_offset(rest, count)));
+    const std::string_view rest = s.substr(byte_offset(s, start - 1));
+    return rest.substr(0, byte_offset(rest, count));
 }
 
-std::string left(std::string_view s, long n) {
+std::string_view left_view(std::string_view s, long n) {
     if (n <= 0) {
         return {};
     }
-    return std::string(s.substr(0, byte_offset(s, n)));
+    return s.substr(0, byte_offset(s, n));
 }
 
-std::string right(std::string_view s, long n) {
+std::string_view right_view(std::string_view s, long n) {
     if (n <= 0) {
         return {};
     }
     const long len = count_chars(s);
     if (n >= len) {
-        return std::string(s);
+        return s;
     }
-    return std::string(s.substr(byte_offset(s, len - n)));
+    return s.substr(byte_offset(s, len - n));
+}
+
+std::string mid(std::string_view s, long start) {
+    return std::string(mid_view(s, start));
+}
+
+std::string mid(std::string_view s, long start, long count) {
+    return std::string(mid_view(s, start, count));
+}
+
+std::string left(std::string_view s, long n) {
+    return std::string(left_view(s, n));
+}
+
+std::string right(std::string_view s, long n) {
+    return std::string(right_view(s, n));
 }
 
 long find(std::string_view s, std::string_view needle, long start) {
@@ -253,16 +267,6 @@ long rfind(std::string_view s, std::string_view needle, long end_pos) {
     return count_chars(s.substr(0, hit)) + 1;
 }
 
-bool contains(std::string_view s, std::string_view needle) {
-    return s.find(needle) != std::string_view::npos;
-}
-bool starts_with(std::string_view s, std::string_view prefix) {
-    return s.starts_with(prefix);
-}
-bool ends_with(std::string_view s, std::string_view suffix) {
-    return s.ends_with(suffix);
-}
-
 std::string ltrim(std::string_view s) {
     const std::size_t first = s.find_first_not_of(' ');
     return first == std::string_view::npos ? std::string() : std::string(s.substr(first));
@@ -273,13 +277,17 @@ std::string rtrim(std::string_view s) {
     return last == std::string_view::npos ? std::string() : std::string(s.substr(0, last + 1));
 }
 
-std::string trim(std::string_view s) {
+std::string_view trim_view(std::string_view s) {
     const std::size_t first = s.find_first_not_of(' ');
     if (first == std::string_view::npos) {
         return {};
     }
     const std::size_t last = s.find_last_not_of(' ');
-    return std::string(s.substr(first, last - first + 1));
+    return s.substr(first, last - first + 1);
+}
+
+std::string trim(std::string_view s) {
+    return std::string(trim_view(s));
 }
 
 std::string replace_all(std::string_view s, std::string_view from, std::string_view to) {
@@ -303,12 +311,18 @@ std::string replace_all(std::string_view s, std::string_view from, std::string_v
 
 std::vector<std::string> split(std::string_view s, std::string_view sep) {
     std::vector<std::string> pieces;
+    split_into(s, sep, pieces);
+    return pieces;
+}
+
+void split_into(std::string_view s, std::string_view sep, std::vector<std::string>& pieces) {
+    pieces.clear();
     if (s.empty()) {
-        return pieces;
+        return;
     }
     if (sep.empty()) {
         pieces.emplace_back(s);
-        return pieces;
+        return;
     }
     // Counting first spares the list's regrowth (a newsletter is split into 100,000s of lines).
     std::size_t count = 1;
@@ -321,7 +335,7 @@ std::vector<std::string> split(std::string_view s, std::string_view sep) {
         const std::size_t hit = s.find(sep, pos);
         if (hit == std::string_view::npos) {
             pieces.emplace_back(s.substr(pos));
-            return pieces;
+            return;
         }
         pieces.emplace_back(s.substr(pos, hit - pos));
         pos = hit + sep.size();
