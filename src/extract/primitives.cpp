@@ -1,6 +1,7 @@
 #include "extract/primitives.h"
 
 #include "ledger/shared_procedures.h"
+#include "platform/date.h"
 #include "platform/narrow.h"
 #include "text/text.h"
 
@@ -109,7 +110,21 @@ void Primitives::ChLa() {
 }
 
 std::string Primitives::FixDate(std::string_view text) const {
-    return ledger::FixDate(text, platform.now());
+    // The answer depends on the text, today's date and the day number rounded at noon.
+    constexpr std::size_t kMaxRemembered = 4096;
+    const locale::DateTime now = platform.now();
+    const long rounded = locale::rounded_day_number(now);
+    if (rounded != m_dates_rounded || now.date() != m_dates_day || m_dates.size() >= kMaxRemembered) {
+        m_dates.clear();
+        m_dates_rounded = rounded;
+        m_dates_day = now.date();
+    }
+    if (const auto it = m_dates.find(text); it != m_dates.end()) {
+        return it->second;
+    }
+    std::string date = ledger::FixDate(text, now);
+    m_dates.emplace(std::string(text), date);
+    return date;
 }
 
 std::string Primitives::SeqLabel(long n) {

@@ -5,9 +5,12 @@
 //
 //   void P117(extract::Primitives& x) { x.SKK(); x.GetLi(); x.form.List2.clear(); ... x.LA0(title); }
 
+#include <functional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 
+#include "platform/date.h"
 #include "platform/platform.h"
 #include "ui/form3.h"
 
@@ -48,7 +51,8 @@ public:
     // Shows Memo in Text1 and the status code held in ItemNo in Label1.
     void ChLa();
 
-    // Shared procedures with the platform's clock.
+    // Shared procedures with the platform's clock. A parse reads many deadlines written alike:
+    // FixDate remembers its answers for as long as the day it measures from stays the same.
     std::string FixDate(std::string_view text) const;
     static std::string SeqLabel(long n);
     static std::string narrow(std::string_view text);
@@ -56,7 +60,14 @@ public:
     const std::string& Today() const { return form.Today; }
 
 private:
+    struct TextHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
+    };
     static const std::string kEmpty;
+    mutable std::unordered_map<std::string, std::string, TextHash, std::equal_to<>> m_dates;
+    mutable locale::CivilDate m_dates_day;
+    mutable long m_dates_rounded = -1;
 };
 
 }  // namespace velmora::extract
