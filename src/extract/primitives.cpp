@@ -20,21 +20,10 @@ void Primitives::set_lines_from(std::string_view text) {
     text::split_into(text, "\r\n", form.Lines);
 }
 
-long Primitives::ULI() const {
-    return static_cast<long>(form.Lines.size()) - 2;
-}
-
 void Primitives::SKK() {
     form.Memo.clear();
     form.ItemNo = 0;
     form.Mode = 0;
-}
-
-const std::string& Primitives::L(long k) const {
-    if (k < 0 || k >= static_cast<long>(form.Lines.size())) {
-        return kEmpty;
-    }
-    return form.Lines[static_cast<std::size_t>(k)];
 }
 
 void Primitives::set_line(long k, std::string_view text) {

@@ -28,12 +28,17 @@ public:
     // Lines from a given text instead of the clipboard (format 116 edits the text first).
     void set_lines_from(std::string_view text);
     // The last index a parser scans: the upper bound of Lines minus 1 (-2 for no lines).
-    long ULI() const;
+    long ULI() const { return static_cast<long>(form.Lines.size()) - 2; }
     // Memo, ItemNo and Mode back to their start values.
     void SKK();
 
     // Line k of Lines; a line beyond either end reads as the empty text.
-    const std::string& L(long k) const;
+    const std::string& L(long k) const {
+        if (k < 0 || k >= static_cast<long>(form.Lines.size())) {
+            return kEmpty;
+        }
+        return form.Lines[static_cast<std::size_t>(k)];
+    }
     // Replaces line k in Lines (nothing happens for a line beyond either end).
     void set_line(long k, std::string_view text);
 

@@ -46,11 +46,13 @@ long rfind(std::string_view s, std::string_view needle, long end_pos = -1);
 inline bool contains(std::string_view s, std::string_view needle) {
     return s.find(needle) != std::string_view::npos;
 }
+// Equality of the bytes only (no ordering), which the compiler turns into a few loads for a
+// literal prefix.
 inline bool starts_with(std::string_view s, std::string_view prefix) {
-    return s.starts_with(prefix);
+    return s.size() >= prefix.size() && s.substr(0, prefix.size()) == prefix;
 }
 inline bool ends_with(std::string_view s, std::string_view suffix) {
-    return s.ends_with(suffix);
+    return s.size() >= suffix.size() && s.substr(s.size() - suffix.size()) == suffix;
 }
 
 // Trim removes the half-width blank U+0020 only, never tabs or U+3000.
