@@ -54,8 +54,8 @@ long start_of_101(const extract::Primitives& x) {
 }
 
 bool is_numbered_header(std::string_view line) {
-    const std::string_view first = text::left_view(line, 1);
-    return (first == "■" || first == "◆") && text::reads_positive(text::mid_view(line, 2, 2));
+    return (text::starts_with(line, "■") || text::starts_with(line, "◆")) &&
+           text::reads_positive(text::mid_view(line, 2, 2));
 }
 
 // A contest without a date: title in List1 and List3, today as deadline, the URL from the
@@ -116,8 +116,10 @@ void P101(extract::Primitives& x) {
             title_added = true;
         }
         const std::string& line = x.L(f.LineNo);
-        const long colon = text::find(line, ":");
-        if (colon > 0 && text::contains(text::left_view(line, colon), "会")) {
+        // ":" is one byte that no other character contains, so its byte offset cuts the same
+        // text as its character position.
+        const std::size_t colon = line.find(':');
+        if (colon != std::string::npos && text::contains(std::string_view(line).substr(0, colon), "会")) {
             x.LA2("会員登録");
         }
         if (line.empty()) {

@@ -8,7 +8,7 @@ namespace velmora::formats {
 namespace {
 
 bool is_header(std::string_view line) {
-    return text::reads_positive(text::left_view(line, 2)) && text::mid_view(line, 3, 1) == "■";
+    return text::mid_view(line, 3, 1) == "■" && text::reads_positive(text::left_view(line, 2));
 }
 
 // The index of the start marker line, last + 1 when the newsletter has none.
