@@ -25,15 +25,9 @@ bool Q108(std::string& line) {
 
 namespace {
 
-// Narrows line i in its own place and tests it; i is within the lines. Only a line opening with
-// a half- or full-width "(" can pass once narrowed; the scan never reads the other tested lines
-// again, so they are left as they stand instead of being narrowed for nothing.
+// Narrows line i in its own place (every tested line is kept narrowed); i is within the lines.
 bool test_and_store(extract::Primitives& x, long i) {
-    std::string& line = x.form.Lines[static_cast<std::size_t>(i)];
-    if (!text::starts_with(line, "(") && !text::starts_with(line, "（")) {
-        return false;
-    }
-    return Q108(line);
+    return Q108(x.form.Lines[static_cast<std::size_t>(i)]);
 }
 
 // The deadline line cut two characters past its first "／", trimmed and narrowed; the List2 row

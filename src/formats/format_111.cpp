@@ -17,11 +17,9 @@ bool Q111(std::string& line) {
 
 namespace {
 
-// The scan never reads a tested line that is no header again, so only a line that can be one
-// ("▼" first once trimmed) is trimmed in its place.
+// Trims line i in its own place (every tested line is kept trimmed); i is within the lines.
 bool test_and_store(extract::Primitives& x, long i) {
-    std::string& line = x.form.Lines[static_cast<std::size_t>(i)];
-    return text::starts_with(text::trim_view(line), "▼") && Q111(line);
+    return Q111(x.form.Lines[static_cast<std::size_t>(i)]);
 }
 
 }  // namespace
