@@ -44,6 +44,8 @@ public:
 
     // Trims the caller's title in place and adds it to List1, List2 and List3 (starts a contest entry).
     void LA0(std::string& title);
+    // LA0 of a title the caller no longer needs: it becomes the List3 row without a copy.
+    void LA0(std::string&& title);
     void LA1(std::string_view text);  // List1 only, trimmed
     void LA2(std::string_view text);  // List2 only, trimmed (the empty text is a blank separator row)
     void LA3(std::string_view text);  // List3 only, trimmed (deadline and URL rows)

@@ -78,20 +78,22 @@ void undated_contest(extract::Primitives& x, BlankFinder& blanks) {
 void numbered_contest(extract::Primitives& x) {
     ui::Form3& f = x.form;
     f.Mode = 0;
+    // The header stands at most on the line before the last, so it and the line below are lines
+    // of the text; both are rewritten in their own storage.
     if (!text::starts_with(x.L(f.LineNo + 1), "htt")) {
-        x.set_line(f.LineNo + 1, x.L(f.LineNo) + x.L(f.LineNo + 1));
+        f.Lines[static_cast<std::size_t>(f.LineNo + 1)].insert(0, x.L(f.LineNo));
         ++f.LineNo;
     }
-    std::string line = x.L(f.LineNo);
+    std::string& line = f.Lines[static_cast<std::size_t>(f.LineNo)];
     const long p = text::find(line, "締切");
     if (p > 6 && text::mid_view(line, p - 3, 1) != "/") {
-        line = text::left(line, p - 7) + text::mid(line, p);
+        const std::size_t from = text::left_view(line, p - 7).size();
+        line.erase(from, text::left_view(line, p - 1).size() - from);
     }
     x.LA0(line);
-    x.set_line(f.LineNo, line);
     const std::string& title = x.form.List2.rows().back();
     const long cut = text::find(title, "締切");
-    f.Pend = cut > 0 ? text::left(title, cut - 1) : std::string();
+    f.Pend = cut > 0 ? text::left_view(title, cut - 1) : std::string_view();
     x.LA3(x.FixDate(text::right_view(f.Pend, 5)));
     x.LA3(x.L(f.LineNo + 1));
 }

@@ -1,6 +1,8 @@
 // Format 102 "厳選豪華懸賞情報": numbered title lines with "・・・", the URL on the line below, the
 // deadline on the "[締切日]" line, contests separated by rules. The section state in Mode is not
 // reset: a parse starts with Mode as the previous one left it.
+#include <utility>
+
 #include "formats/parsers.h"
 #include "text/text.h"
 
@@ -46,7 +48,7 @@ void P102(extract::Primitives& x) {
         }
         if (text::reads_positive(text::left_view(line, 2)) && text::contains(line, "・・・")) {
             std::string title = line;
-            x.LA0(title);
+            x.LA0(std::move(title));
             f.Pend = url_below(x, f.LineNo);
             f.Mode = 1;
         }

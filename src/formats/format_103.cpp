@@ -1,6 +1,8 @@
 // Format 103 "懸賞のつぼ★": section 1 holds "●" contests closed by a "------" rule, their URLs
 // on "htt" lines with today as deadline; section 2 (after "２>>") holds contests below a
 // "------" rule: title, URL and a deadline line in front of "締切". "===[PR]==" blocks are skipped.
+#include <utility>
+
 #include "formats/parsers.h"
 #include "text/text.h"
 
@@ -126,7 +128,7 @@ void P103(extract::Primitives& x) {
             if (text::starts_with(x.L(f.LineNo), "●")) {
                 f.Mode = kInside;
                 std::string title = x.L(f.LineNo);
-                x.LA0(title);
+                x.LA0(std::move(title));
             }
         } else if (f.Mode == kInside) {
             inside_entry(x);

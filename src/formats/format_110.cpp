@@ -37,10 +37,10 @@ void add_fields(extract::Primitives& x, long header, long last) {
         }
         const std::string_view trimmed = text::trim_view(line);
         if (text::starts_with(trimmed, "├┤締切日")) {
-            x.LA3(after_first(line, "☆"));
+            x.LA3(after_first_view(line, "☆"));
         }
         if (text::starts_with(trimmed, "├┤アドレ")) {
-            x.LA3(after_first(line, "☆"));
+            x.LA3(after_first_view(line, "☆"));
             break;
         }
     }
@@ -64,7 +64,9 @@ void P110(extract::Primitives& x) {
             continue;
         }
         x.form.ItemNo += 1;
-        x.form.Pend = x.SeqLabel(x.form.ItemNo) + x.form.Work + after_first(x.L(i), "☆");
+        x.form.Pend = x.SeqLabel(x.form.ItemNo);
+        x.form.Pend += x.form.Work;
+        x.form.Pend += after_first_view(x.L(i), "☆");
         x.LA0(x.form.Pend);
         add_fields(x, i, last);
         i = x.Naiyou(i + 1, "");

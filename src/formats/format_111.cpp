@@ -40,7 +40,8 @@ void P111(extract::Primitives& x) {
             continue;
         }
         x.form.ItemNo += 1;
-        x.form.Pend = x.SeqLabel(x.form.ItemNo) + after_first(x.L(i), "］");
+        x.form.Pend = x.SeqLabel(x.form.ItemNo);
+        x.form.Pend += after_first_view(x.L(i), "］");
         x.LA0(x.form.Pend);
         x.form.Pend = text::trim_view(x.L(i + 1));
         x.LA3(x.FixDate(text::right_view(x.L(i + 6), 10)));

@@ -35,7 +35,7 @@ void P115(extract::Primitives& x) {
         x.form.Pend += text::trim_view(text::mid_view(x.L(i), 5));
         x.LA0(x.form.Pend);
         x.form.Pend = text::trim_view(x.L(i + 1));
-        x.LA3(x.FixDate(after_first(x.L(i + 5), ":")));
+        x.LA3(x.FixDate(after_first_view(x.L(i + 5), ":")));
         x.LA3(x.form.Pend);
         i = x.Naiyou(i + 1, "-----");
         if (text::starts_with(x.L(i), "おわりに")) {

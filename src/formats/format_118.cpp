@@ -1,5 +1,7 @@
 // Format 118: items open with "★賞品"; a prize that runs on to a second line is joined with "、".
 // The "☆締切" and "☆URL" lines below give the deadline and the URL.
+#include <utility>
+
 #include "formats/parsers.h"
 #include "text/text.h"
 
@@ -42,7 +44,7 @@ void P118(extract::Primitives& x) {
             i += 1;
         }
         std::string title = x.SeqLabel(x.form.ItemNo) + x.form.Pend;
-        x.LA0(title);
+        x.LA0(std::move(title));
         fields_118(x, i, last);
         i = x.Naiyou(i + 1, "");
     }

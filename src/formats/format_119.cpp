@@ -1,6 +1,8 @@
 // Format 119: items open with a three-digit number and "◆"; the title runs on until the line
 // before the URL, the line after the URL carries the deadline between its first two slashes.
+#include <utility>
 #include "formats/header_tests_116_125.h"
+
 #include "formats/parsers.h"
 #include "text/text.h"
 
@@ -30,7 +32,7 @@ void item_119(extract::Primitives& x, long last) {
     }
     std::string title = x.SeqLabel(x.form.ItemNo);
     title += text::mid_view(x.form.Pend, 5);
-    x.LA0(title);
+    x.LA0(std::move(title));
     x.form.Work = text::trim_view(x.L(i + 1));
     x.LA3(x.FixDate(deadline_text_119(x, x.L(i + 2))));
     x.LA3(x.form.Work);

@@ -1,6 +1,8 @@
 // Format 120: an item is a "★" line that carries its month/day date in front of "締切("; the
 // whole line is the title and the next line the URL.
+#include <utility>
 #include "formats/header_tests_116_125.h"
+
 #include "formats/parsers.h"
 #include "text/text.h"
 
@@ -35,7 +37,7 @@ void P120(extract::Primitives& x) {
         x.form.ItemNo += 1;
         std::string title = x.SeqLabel(x.form.ItemNo);
         title += text::trim_view(x.L(i));
-        x.LA0(title);
+        x.LA0(std::move(title));
         x.LA3(x.FixDate(deadline_text_120(x.L(i))));
         x.LA3(x.L(i + 1));
         i = x.Naiyou(i + 1, "");

@@ -1,7 +1,9 @@
 // Format 121: box and separator rules are blanked first so that they end item bodies; "===◆"
 // lines name the category that goes into the titles below them; an item is a line with "■" as
 // its 2nd character over two "│■" lines holding the deadline and the URL.
+#include <utility>
 #include "formats/header_tests_116_125.h"
+
 #include "formats/parsers.h"
 #include "text/text.h"
 
@@ -39,7 +41,7 @@ void item_121(extract::Primitives& x) {
     std::string title = x.SeqLabel(x.form.ItemNo);
     title += x.form.Pend;
     title += text::trim_view(text::mid_view(x.L(i), 7));
-    x.LA0(title);
+    x.LA0(std::move(title));
     x.LA3(x.FixDate(deadline_text_121(x.L(i + 1))));
     const std::string& link = x.L(i + 2);
     x.LA3(text::mid_view(link, text::find(link, "：") + 1));

@@ -2,6 +2,7 @@
 // the next one form the title, the "【URL】" or "【懸賞詳細URL】" label precedes the URL and
 // "【応募期間】" carries the deadline. The body runs to the next rule, which opens the next item.
 #include <algorithm>
+#include <utility>
 
 #include "formats/parsers.h"
 #include "text/text.h"
@@ -60,7 +61,7 @@ void P122(extract::Primitives& x) {
         }
         x.form.ItemNo += 1;
         std::string title = x.SeqLabel(x.form.ItemNo) + x.form.Pend;
-        x.LA0(title);
+        x.LA0(std::move(title));
         fields_122(x, last);
         // The body stops at the next rule; the loop's step lands on it. A pass whose own line
         // already holds a rule stays where it is, so that the step still moves on.

@@ -1,5 +1,7 @@
 // Format 123: an item is a "▼" title line with its URL on the very next line; the line after
 // the URL ends with the deadline written with dots after its last "/".
+#include <utility>
+
 #include "formats/parsers.h"
 #include "text/text.h"
 
@@ -32,7 +34,7 @@ void P123(extract::Primitives& x) {
         x.form.ItemNo += 1;
         std::string title = x.SeqLabel(x.form.ItemNo);
         title += x.L(i);
-        x.LA0(title);
+        x.LA0(std::move(title));
         x.form.Pend = x.L(i + 1);
         x.LA3(x.FixDate(deadline_text_123(x, x.L(i + 2))));
         x.LA3(x.form.Pend);

@@ -1,5 +1,7 @@
 // Format 124: items open with "[賞"; the URL stands on the second line below from position 10,
 // the deadline is the last blank-separated word of the third line below, written with dots.
+#include <utility>
+
 #include "formats/parsers.h"
 #include "text/text.h"
 
@@ -30,7 +32,7 @@ void P124(extract::Primitives& x) {
         x.form.ItemNo += 1;
         std::string title = x.SeqLabel(x.form.ItemNo);
         title += text::mid_view(x.L(i), 8);
-        x.LA0(title);
+        x.LA0(std::move(title));
         x.form.Pend = text::mid_view(x.L(i + 2), 10);
         x.form.Work = x.L(i + 3);
         x.LA3(x.FixDate(deadline_text_124(x.form.Work)));
