@@ -33,31 +33,15 @@ void Primitives::set_line(long k, std::string_view text) {
     form.Lines[static_cast<std::size_t>(k)].assign(text);  // in the line's own storage
 }
 
-namespace {
-
-// Trims in the text's own storage: every contest title passes through here.
-void trim_in_place(std::string& title) {
-    const std::string_view kept = text::trim_view(title);
-    if (kept.empty()) {
-        title.clear();
-        return;
-    }
-    const auto first = static_cast<std::size_t>(kept.data() - title.data());
-    title.erase(first + kept.size());
-    title.erase(0, first);
-}
-
-}  // namespace
-
 void Primitives::LA0(std::string& title) {
-    trim_in_place(title);
+    text::trim_in_place(title);
     form.List1.add_item(title);
     form.List2.add_item(title);
     form.List3.add_item(title);
 }
 
 void Primitives::LA0(std::string&& title) {
-    trim_in_place(title);
+    text::trim_in_place(title);
     form.List1.add_item(title);
     form.List2.add_item(title);
     form.List3.add_owned(std::move(title));

@@ -1,5 +1,7 @@
 // Format 100 "猫招く懸賞読本": prize lines "|[賞品]" start a contest; the home-page section of each
 // contest gives the URL ("[URL]") and the deadline (the last ten characters of "[応募期間]").
+#include <utility>
+
 #include "formats/parsers.h"
 #include "text/text.h"
 
@@ -29,7 +31,14 @@ void detail_line_100(extract::Primitives& x, long& section) {
         section = kContents;
     }
     if (!text::contains(x.L(f.LineNo + 1), "[") && section == kHomePage) {
-        x.LA2(line + x.L(f.LineNo + 1));
+        // LA2 of the joined text, built once as the row itself.
+        const std::string& next = x.L(f.LineNo + 1);
+        std::string joined;
+        joined.reserve(line.size() + next.size());
+        joined += line;
+        joined += next;
+        text::trim_in_place(joined);
+        f.List2.add_owned(std::move(joined));
         ++f.LineNo;
     } else {
         x.LA2(line);

@@ -20,10 +20,10 @@ long start_of_102(const extract::Primitives& x) {
 }
 
 // The next line from its first "htt" on; the empty text when it holds none.
-std::string url_below(const extract::Primitives& x, long i) {
+std::string_view url_below(const extract::Primitives& x, long i) {
     const std::string& next = x.L(i + 1);
     const long p = text::find(next, "htt");
-    return p > 0 ? text::trim(text::mid_view(next, p)) : std::string();
+    return p > 0 ? text::trim_view(text::mid_view(next, p)) : std::string_view();
 }
 
 }  // namespace

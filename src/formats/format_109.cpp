@@ -30,10 +30,10 @@ std::string_view deadline_text(std::string_view line) {
 }
 
 // The part from the first "【" through the first "】"; empty when "【" does not stand before "】".
-std::string category(std::string_view line) {
+std::string_view category(std::string_view line) {
     const long open = text::find(line, "【");
     const long close = text::find(line, "】");
-    return open > 0 && close > open ? text::mid(line, open, close - open + 1) : std::string();
+    return open > 0 && close > open ? text::mid_view(line, open, close - open + 1) : std::string_view();
 }
 
 void extract_item(extract::Primitives& x, long i) {
@@ -42,7 +42,8 @@ void extract_item(extract::Primitives& x, long i) {
     x.form.Pend = x.SeqLabel(x.form.ItemNo);
     x.form.Pend += text::mid_view(header, text::find(header, "】") + 1);
     x.LA0(x.form.Pend);
-    x.form.Pend = x.FixDate(deadline_text(header)) + category(header);
+    x.form.Pend = x.FixDate(deadline_text(header));
+    x.form.Pend += category(header);
     x.LA2(x.form.Pend);
     x.LA3(text::left_view(x.form.Pend, 10));
     x.LA2(x.L(i + 1));

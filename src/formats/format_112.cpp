@@ -27,7 +27,8 @@ void P112(extract::Primitives& x) {
             continue;
         }
         x.form.ItemNo += 1;
-        x.form.Pend = x.SeqLabel(x.form.ItemNo) + x.L(i + 1);
+        x.form.Pend = x.SeqLabel(x.form.ItemNo);
+        x.form.Pend += x.L(i + 1);
         x.LA0(x.form.Pend);
         const std::string& date_line = x.L(i + 2);
         x.LA3(x.FixDate(text::mid_view(date_line, text::find(date_line, "、") + 1, 8)));

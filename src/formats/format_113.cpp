@@ -58,10 +58,10 @@ void single_line_item(extract::Primitives& x, long& i, long last) {
     const long until = text::find(header, "締切日");
     const long count = until - close - 2;
     x.form.ItemNo += 1;
-    x.form.Pend =
-        x.SeqLabel(x.form.ItemNo) + (count < 0 ? std::string() : text::mid(header, close + 1, count));
+    x.form.Pend = x.SeqLabel(x.form.ItemNo);
+    x.form.Pend += count < 0 ? std::string_view() : text::mid_view(header, close + 1, count);
     x.LA0(x.form.Pend);
-    x.LA3(x.FixDate(text::replace_all(text::mid(header, until + 3), ")", "")));
+    x.LA3(x.FixDate(text::replace_all(text::mid_view(header, until + 3), ")", "")));
     for (long k = i + 1; k <= last && !is_header(x.L(k)); ++k) {
         const std::string& line = x.L(k);
         if (!text::trim_view(line).empty()) {

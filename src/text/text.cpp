@@ -286,6 +286,16 @@ std::string_view trim_view(std::string_view s) {
     return s.substr(first, last - first + 1);
 }
 
+void trim_in_place(std::string& s) {
+    const std::size_t last = s.find_last_not_of(' ');
+    if (last == std::string::npos) {
+        s.clear();
+        return;
+    }
+    s.erase(last + 1);
+    s.erase(0, s.find_first_not_of(' '));
+}
+
 std::string trim(std::string_view s) {
     return std::string(trim_view(s));
 }

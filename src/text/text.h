@@ -59,8 +59,9 @@ inline bool ends_with(std::string_view s, std::string_view suffix) {
 std::string trim(std::string_view s);
 std::string ltrim(std::string_view s);
 std::string rtrim(std::string_view s);
-// trim as a view into `s`.
+// trim as a view into `s`, and trim in the text's own storage.
 std::string_view trim_view(std::string_view s);
+void trim_in_place(std::string& s);
 
 std::string replace_all(std::string_view s, std::string_view from, std::string_view to);
 // One more piece than separators; the empty text gives no pieces at all.
