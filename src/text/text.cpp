@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 
 namespace velmora::text {
 namespace {
@@ -75,6 +76,28 @@ double parse_radix(std::string_view digits, int radix) {
         value = value * radix + d;
     }
     return value;
+}
+
+// find_bytes for a needle that is not empty.
+std::size_t find_separator(std::string_view s, std::string_view sep, std::size_t from) {
+    const char* const base = s.data();
+    const char* const end = base + s.size();
+    const char* at = base + from;
+    while (at < end) {
+        at = static_cast<const char*>(std::memchr(at, sep.front(), static_cast<std::size_t>(end - at)));
+        if (at == nullptr || static_cast<std::size_t>(end - at) < sep.size()) {
+            return std::string_view::npos;
+        }
+        std::size_t i = 1;
+        while (i < sep.size() && at[i] == sep[i]) {
+            ++i;
+        }
+        if (i == sep.size()) {
+            return static_cast<std::size_t>(at - base);
+        }
+        ++at;
+    }
+    return std::string_view::npos;
 }
 
 }  // namespace
@@ -232,6 +255,13 @@ std::string right(std::string_view s, long n) {
     return std::string(right_view(s, n));
 }
 
+std::size_t find_bytes(std::string_view s, std::string_view needle, std::size_t from) {
+    if (needle.empty()) {
+        return from <= s.size() ? from : std::string_view::npos;
+    }
+    return find_separator(s, needle, from);
+}
+
 long find(std::string_view s, std::string_view needle, long start) {
     if (start < 1) {
         start = 1;
@@ -244,7 +274,7 @@ long find(std::string_view s, std::string_view needle, long start) {
     if (from >= s.size()) {
         return 0;
     }
-    const std::size_t hit = s.find(needle, from);
+    const std::size_t hit = find_separator(s, needle, from);
     if (hit == std::string_view::npos) {
         return 0;
     }
@@ -336,13 +366,14 @@ void split_into(std::string_view s, std::string_view sep, std::vector<std::strin
     }
     // Counting first spares the list's regrowth (a newsletter is split into 100,000s of lines).
     std::size_t count = 1;
-    for (std::size_t hit = s.find(sep); hit != std::string_view::npos; hit = s.find(sep, hit + sep.size())) {
+    for (std::size_t hit = find_separator(s, sep, 0); hit != std::string_view::npos;
+         hit = find_separator(s, sep, hit + sep.size())) {
         ++count;
     }
     pieces.reserve(count);
     std::size_t pos = 0;
     while (true) {
-        const std::size_t hit = s.find(sep, pos);
+        const std::size_t hit = find_separator(s, sep, pos);
         if (hit == std::string_view::npos) {
             pieces.emplace_back(s.substr(pos));
             return;

@@ -43,8 +43,10 @@ long find(std::string_view s, std::string_view needle, long start = 1);
 long rfind(std::string_view s, std::string_view needle, long end_pos = -1);
 // Byte-exact tests (a UTF-8 text contains another exactly where its bytes do); inline, as the
 // parsers ask them of every line.
+// string_view::find of the bytes, quicker on Japanese text, whose lead bytes repeat.
+std::size_t find_bytes(std::string_view s, std::string_view needle, std::size_t from = 0);
 inline bool contains(std::string_view s, std::string_view needle) {
-    return s.find(needle) != std::string_view::npos;
+    return find_bytes(s, needle) != std::string_view::npos;
 }
 // Equality of the bytes only (no ordering), which the compiler turns into a few loads for a
 // literal prefix.

@@ -64,5 +64,15 @@ TEST(TextViews, ByteTestsAtTheEdges) {
     }
 }
 
+TEST(TextViews, ByteSearchFindsWhatStringViewFinds) {
+    const std::string hay = "締切締切(締\r\r\n5/31締切(";
+    for (std::string_view needle : {"", "締", "締切(", "\r\n", "(", "5/31締切((", "x"}) {
+        for (std::size_t from = 0; from <= hay.size() + 1; ++from) {
+            EXPECT_EQ(find_bytes(hay, needle, from), std::string_view(hay).find(needle, from))
+                << needle << " " << from;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace velmora::text
