@@ -123,4 +123,8 @@ std::string Primitives::narrow(std::string_view text) {
     return locale::narrow(text);
 }
 
+void Primitives::narrow_into(std::string_view text, std::string& out) {
+    locale::narrow_into(text, out);
+}
+
 }  // namespace velmora::extract

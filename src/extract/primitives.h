@@ -63,6 +63,8 @@ public:
     std::string FixDate(std::string_view text) const;
     static std::string SeqLabel(long n);
     static std::string narrow(std::string_view text);
+    // narrow into `out`, reusing its buffer (`text` must not lie in it).
+    static void narrow_into(std::string_view text, std::string& out);
     // Today as the window keeps it (refreshed on activation).
     const std::string& Today() const { return form.Today; }
 

@@ -9,11 +9,14 @@
 
 namespace velmora::formats {
 
-bool Q108(std::string& line) {
-    // A line of ASCII only narrows to itself.
-    if (!std::all_of(line.begin(), line.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
-        line = extract::Primitives::narrow(line);
-    }
+namespace {
+
+bool is_ascii(std::string_view line) {
+    return std::all_of(line.begin(), line.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+// The header test of a line already narrowed.
+bool is_header_108(std::string_view line) {
     if (text::mid_view(line, 1, 1) != "(" || text::mid_view(line, 4, 1) != ")") {
         return false;
     }
@@ -23,11 +26,16 @@ bool Q108(std::string& line) {
     return text::reads_positive(text::mid_view(line, 2, 2));
 }
 
-namespace {
-
-// Narrows line i in its own place (every tested line is kept narrowed); i is within the lines.
-bool test_and_store(extract::Primitives& x, long i) {
-    return Q108(x.form.Lines[static_cast<std::size_t>(i)]);
+// Narrows line i in its own place (every tested line is kept narrowed) and tests it; i is within
+// the lines. The narrowed text is written into `scratch`, whose buffer then changes places with
+// the line's, so that narrowing line after line reuses buffers instead of making new ones.
+bool test_and_store(extract::Primitives& x, long i, std::string& scratch) {
+    std::string& line = x.form.Lines[static_cast<std::size_t>(i)];
+    if (!is_ascii(line)) {  // a line of ASCII only narrows to itself
+        extract::Primitives::narrow_into(line, scratch);
+        line.swap(scratch);
+    }
+    return is_header_108(line);
 }
 
 // The deadline line cut two characters past its first "／", trimmed and narrowed; the List2 row
@@ -48,14 +56,22 @@ void add_deadline(extract::Primitives& x, const std::string& deadline_line) {
 
 }  // namespace
 
+bool Q108(std::string& line) {
+    if (!is_ascii(line)) {
+        line = extract::Primitives::narrow(line);
+    }
+    return is_header_108(line);
+}
+
 void P108(extract::Primitives& x) {
     x.SKK();
     x.GetLi();
     x.form.List2.clear();
     const long last = x.ULI();
     long& i = x.form.LineNo;
+    std::string scratch;
     for (i = 0; i <= last; ++i) {
-        if (!test_and_store(x, i)) {
+        if (!test_and_store(x, i, scratch)) {
             continue;
         }
         x.form.ItemNo += 1;
