@@ -18,8 +18,11 @@ std::string after_first(std::string_view line, std::string_view marker) {
 }
 
 bool Q106(std::string_view line) {
+    if (!text::starts_with(line, "★")) {
+        return false;
+    }
     const long colon = text::find(line, ":");
-    if (colon == 0 || !text::starts_with(line, "★")) {
+    if (colon == 0) {
         return false;
     }
     return text::reads_positive(text::mid_view(line, 2, colon - 2));

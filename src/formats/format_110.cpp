@@ -10,6 +10,9 @@ bool Q110(std::string_view line) {
     if (text::starts_with(text::trim_view(line), "★★┬┤懸")) {
         return true;
     }
+    if (!text::contains(line, "■") || !text::contains(line, "┬")) {
+        return false;  // the byte search spares counting characters on most lines
+    }
     const long mark = text::find(line, "■");
     const long bar = text::find(line, "┬");
     if (mark == 0 || bar <= mark) {

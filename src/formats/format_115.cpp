@@ -8,8 +8,11 @@
 namespace velmora::formats {
 
 bool Q115(std::string_view line) {
+    if (!text::starts_with(line, "[")) {
+        return false;
+    }
     const long close = text::find(line, "]");
-    if (!text::starts_with(line, "[") || close == 0) {
+    if (close == 0) {
         return false;
     }
     return text::reads_positive(text::mid_view(line, 2, close - 2));

@@ -26,7 +26,12 @@ void item_116(extract::Primitives& x) {
 
 void P116(extract::Primitives& x) {
     x.SKK();
-    x.set_lines_from(text::replace_all(x.platform.clipboard_text(), "…", ""));
+    const std::string clipboard = x.platform.clipboard_text();
+    if (text::contains(clipboard, "…")) {
+        x.set_lines_from(text::replace_all(clipboard, "…", ""));
+    } else {
+        x.set_lines_from(clipboard);  // nothing to remove: no second copy of the newsletter
+    }
     x.form.List2.clear();
     const long last = x.ULI();
     long& i = x.form.LineNo;

@@ -42,7 +42,7 @@ void item_119(extract::Primitives& x, long last) {
 }  // namespace
 
 int Q119(std::string_view line) {
-    return text::reads_positive(text::left_view(line, 3)) && text::mid_view(line, 4, 1) == "◆" ? 1 : 0;
+    return text::mid_view(line, 4, 1) == "◆" && text::reads_positive(text::left_view(line, 3)) ? 1 : 0;
 }
 
 void P119(extract::Primitives& x) {

@@ -10,9 +10,10 @@
 namespace velmora::formats {
 namespace {
 
+// The last five characters are one of the rules. Each rule opens with a lead byte, so a line
+// ends with a rule's five characters exactly when it ends with the rule's bytes.
 bool is_rule_121(std::string_view line) {
-    const std::string_view tail = text::right_view(line, 5);
-    return tail == "────┐" || tail == "─────" || tail == "━━━━━";
+    return text::ends_with(line, "────┐") || text::ends_with(line, "─────") || text::ends_with(line, "━━━━━");
 }
 
 void blank_rules_121(extract::Primitives& x, long last) {
