@@ -1,6 +1,7 @@
 #include "extract/primitives.h"
 
 #include "ledger/shared_procedures.h"
+#include "platform/date.h"
 #include "platform/narrow.h"
 #include "text/text.h"
 
@@ -14,26 +15,15 @@ void Primitives::GetLi() {
 
 void Primitives::set_lines_from(std::string_view text) {
     // The old lines go first, so that the new ones take their place in memory instead of piling
-    // up beside them (a newsletter is 100,000s of lines). `text` is never one of the lines.
-    form.Lines.clear();
-    form.Lines = text::split(text, "\r\n");
-}
-
-long Primitives::ULI() const {
-    return static_cast<long>(form.Lines.size()) - 2;
+    // up beside them (a newsletter is 100,000s of lines); the list itself keeps its room for the
+    // next newsletter. `text` is never one of the lines.
+    text::split_into(text, "\r\n", form.Lines);
 }
 
 void Primitives::SKK() {
     form.Memo.clear();
     form.ItemNo = 0;
     form.Mode = 0;
-}
-
-const std::string& Primitives::L(long k) const {
-    if (k < 0 || k >= static_cast<long>(form.Lines.size())) {
-        return kEmpty;
-    }
-    return form.Lines[static_cast<std::size_t>(k)];
 }
 
 void Primitives::set_line(long k, std::string_view text) {
@@ -44,10 +34,17 @@ void Primitives::set_line(long k, std::string_view text) {
 }
 
 void Primitives::LA0(std::string& title) {
-    title = text::trim(title);
+    text::trim_in_place(title);
     form.List1.add_item(title);
     form.List2.add_item(title);
     form.List3.add_item(title);
+}
+
+void Primitives::LA0(std::string&& title) {
+    text::trim_in_place(title);
+    form.List1.add_item(title);
+    form.List2.add_item(title);
+    form.List3.add_owned(std::move(title));
 }
 
 void Primitives::LA1(std::string_view text) {
@@ -68,12 +65,12 @@ long Primitives::Naiyou(long start, std::string_view marker) {
         if (!marker.empty() && text::contains(line, marker)) {
             break;
         }
-        std::string trimmed = text::trim(line);
+        const std::string_view trimmed = text::trim_view(line);
         if (marker.empty() && trimmed.empty()) {
             break;
         }
         if (!trimmed.empty()) {
-            form.List2.add_owned(std::move(trimmed));  // LA2 of a text already trimmed
+            form.List2.add_item(trimmed);  // LA2 of a text already trimmed
         }
     }
     LA2("");
@@ -101,7 +98,21 @@ void Primitives::ChLa() {
 }
 
 std::string Primitives::FixDate(std::string_view text) const {
-    return ledger::FixDate(text, platform.now());
+    // The answer depends on the text, today's date and the day number rounded at noon.
+    constexpr std::size_t kMaxRemembered = 4096;
+    const locale::DateTime now = platform.now();
+    const long rounded = locale::rounded_day_number(now);
+    if (rounded != m_dates_rounded || now.date() != m_dates_day || m_dates.size() >= kMaxRemembered) {
+        m_dates.clear();
+        m_dates_rounded = rounded;
+        m_dates_day = now.date();
+    }
+    if (const auto it = m_dates.find(text); it != m_dates.end()) {
+        return it->second;
+    }
+    std::string date = ledger::FixDate(text, now);
+    m_dates.emplace(std::string(text), date);
+    return date;
 }
 
 std::string Primitives::SeqLabel(long n) {
@@ -110,6 +121,10 @@ std::string Primitives::SeqLabel(long n) {
 
 std::string Primitives::narrow(std::string_view text) {
     return locale::narrow(text);
+}
+
+void Primitives::narrow_into(std::string_view text, std::string& out) {
+    locale::narrow_into(text, out);
 }
 
 }  // namespace velmora::extract

@@ -5,9 +5,12 @@
 //
 //   void P117(extract::Primitives& x) { x.SKK(); x.GetLi(); x.form.List2.clear(); ... x.LA0(title); }
 
+#include <functional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 
+#include "platform/date.h"
 #include "platform/platform.h"
 #include "ui/form3.h"
 
@@ -25,17 +28,24 @@ public:
     // Lines from a given text instead of the clipboard (format 116 edits the text first).
     void set_lines_from(std::string_view text);
     // The last index a parser scans: the upper bound of Lines minus 1 (-2 for no lines).
-    long ULI() const;
+    long ULI() const { return static_cast<long>(form.Lines.size()) - 2; }
     // Memo, ItemNo and Mode back to their start values.
     void SKK();
 
     // Line k of Lines; a line beyond either end reads as the empty text.
-    const std::string& L(long k) const;
+    const std::string& L(long k) const {
+        if (k < 0 || k >= static_cast<long>(form.Lines.size())) {
+            return kEmpty;
+        }
+        return form.Lines[static_cast<std::size_t>(k)];
+    }
     // Replaces line k in Lines (nothing happens for a line beyond either end).
     void set_line(long k, std::string_view text);
 
     // Trims the caller's title in place and adds it to List1, List2 and List3 (starts a contest entry).
     void LA0(std::string& title);
+    // LA0 of a title the caller no longer needs: it becomes the List3 row without a copy.
+    void LA0(std::string&& title);
     void LA1(std::string_view text);  // List1 only, trimmed
     void LA2(std::string_view text);  // List2 only, trimmed (the empty text is a blank separator row)
     void LA3(std::string_view text);  // List3 only, trimmed (deadline and URL rows)
@@ -48,15 +58,25 @@ public:
     // Shows Memo in Text1 and the status code held in ItemNo in Label1.
     void ChLa();
 
-    // Shared procedures with the platform's clock.
+    // Shared procedures with the platform's clock. A parse reads many deadlines written alike:
+    // FixDate remembers its answers for as long as the day it measures from stays the same.
     std::string FixDate(std::string_view text) const;
     static std::string SeqLabel(long n);
     static std::string narrow(std::string_view text);
+    // narrow into `out`, reusing its buffer (`text` must not lie in it).
+    static void narrow_into(std::string_view text, std::string& out);
     // Today as the window keeps it (refreshed on activation).
     const std::string& Today() const { return form.Today; }
 
 private:
+    struct TextHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
+    };
     static const std::string kEmpty;
+    mutable std::unordered_map<std::string, std::string, TextHash, std::equal_to<>> m_dates;
+    mutable locale::CivilDate m_dates_day;
+    mutable long m_dates_rounded = -1;
 };
 
 }  // namespace velmora::extract

@@ -1,5 +1,7 @@
 // Format 100 "猫招く懸賞読本": prize lines "|[賞品]" start a contest; the home-page section of each
 // contest gives the URL ("[URL]") and the deadline (the last ten characters of "[応募期間]").
+#include <utility>
+
 #include "formats/parsers.h"
 #include "text/text.h"
 
@@ -29,7 +31,14 @@ void detail_line_100(extract::Primitives& x, long& section) {
         section = kContents;
     }
     if (!text::contains(x.L(f.LineNo + 1), "[") && section == kHomePage) {
-        x.LA2(line + x.L(f.LineNo + 1));
+        // LA2 of the joined text, built once as the row itself.
+        const std::string& next = x.L(f.LineNo + 1);
+        std::string joined;
+        joined.reserve(line.size() + next.size());
+        joined += line;
+        joined += next;
+        text::trim_in_place(joined);
+        f.List2.add_owned(std::move(joined));
         ++f.LineNo;
     } else {
         x.LA2(line);
@@ -39,10 +48,10 @@ void detail_line_100(extract::Primitives& x, long& section) {
         return;
     }
     if (text::contains(current, "[URL]")) {
-        f.Pend = text::trim(text::mid(current, 6));
+        f.Pend = text::trim_view(text::mid_view(current, 6));
     }
     if (text::contains(current, "[応募期間]")) {
-        x.LA3(text::right(text::trim(current), 10));
+        x.LA3(text::right_view(text::trim_view(current), 10));
         x.LA3(f.Pend);
     }
 }
@@ -62,7 +71,8 @@ void P100(extract::Primitives& x) {
         }
         if (text::contains(line, "|[賞品]")) {
             ++f.ItemNo;
-            f.Pend = x.SeqLabel(f.ItemNo) + text::mid(line, 6);
+            f.Pend = x.SeqLabel(f.ItemNo);
+            f.Pend += text::mid_view(line, 6);
             x.LA0(f.Pend);
             f.Pend.clear();  // a contest without its own "[URL]" line gets an empty URL row
             continue;

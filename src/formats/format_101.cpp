@@ -38,7 +38,7 @@ public:
     }
 
 private:
-    bool is_blank(long k) const { return text::trim(m_x.L(k)).empty(); }
+    bool is_blank(long k) const { return text::trim_view(m_x.L(k)).empty(); }
 
     const extract::Primitives& m_x;
     long m_found = -1;
@@ -54,8 +54,8 @@ long start_of_101(const extract::Primitives& x) {
 }
 
 bool is_numbered_header(std::string_view line) {
-    const std::string first = text::left(line, 1);
-    return (first == "■" || first == "◆") && text::reads_positive(text::mid(line, 2, 2));
+    return (text::starts_with(line, "■") || text::starts_with(line, "◆")) &&
+           text::reads_positive(text::mid_view(line, 2, 2));
 }
 
 // A contest without a date: title in List1 and List3, today as deadline, the URL from the
@@ -63,7 +63,7 @@ bool is_numbered_header(std::string_view line) {
 void undated_contest(extract::Primitives& x, BlankFinder& blanks) {
     ui::Form3& f = x.form;
     f.Mode = 0;
-    const std::string line = x.L(f.LineNo);
+    const std::string& line = x.L(f.LineNo);
     x.LA1(line);
     x.LA3(line);
     x.LA3(f.Today);
@@ -78,21 +78,23 @@ void undated_contest(extract::Primitives& x, BlankFinder& blanks) {
 void numbered_contest(extract::Primitives& x) {
     ui::Form3& f = x.form;
     f.Mode = 0;
+    // The header stands at most on the line before the last, so it and the line below are lines
+    // of the text; both are rewritten in their own storage.
     if (!text::starts_with(x.L(f.LineNo + 1), "htt")) {
-        x.set_line(f.LineNo + 1, x.L(f.LineNo) + x.L(f.LineNo + 1));
+        f.Lines[static_cast<std::size_t>(f.LineNo + 1)].insert(0, x.L(f.LineNo));
         ++f.LineNo;
     }
-    std::string line = x.L(f.LineNo);
+    std::string& line = f.Lines[static_cast<std::size_t>(f.LineNo)];
     const long p = text::find(line, "締切");
-    if (p > 6 && text::mid(line, p - 3, 1) != "/") {
-        line = text::left(line, p - 7) + text::mid(line, p);
+    if (p > 6 && text::mid_view(line, p - 3, 1) != "/") {
+        const std::size_t from = text::left_view(line, p - 7).size();
+        line.erase(from, text::left_view(line, p - 1).size() - from);
     }
     x.LA0(line);
-    x.set_line(f.LineNo, line);
     const std::string& title = x.form.List2.rows().back();
     const long cut = text::find(title, "締切");
-    f.Pend = cut > 0 ? text::left(title, cut - 1) : std::string();
-    x.LA3(x.FixDate(text::right(f.Pend, 5)));
+    f.Pend = cut > 0 ? text::left_view(title, cut - 1) : std::string_view();
+    x.LA3(x.FixDate(text::right_view(f.Pend, 5)));
     x.LA3(x.L(f.LineNo + 1));
 }
 
@@ -116,8 +118,10 @@ void P101(extract::Primitives& x) {
             title_added = true;
         }
         const std::string& line = x.L(f.LineNo);
-        const long colon = text::find(line, ":");
-        if (colon > 0 && text::contains(text::left(line, colon), "会")) {
+        // ":" is one byte that no other character contains, so its byte offset cuts the same
+        // text as its character position.
+        const std::size_t colon = line.find(':');
+        if (colon != std::string::npos && text::contains(std::string_view(line).substr(0, colon), "会")) {
             x.LA2("会員登録");
         }
         if (line.empty()) {

@@ -1,6 +1,8 @@
 // Format 103 "懸賞のつぼ★": section 1 holds "●" contests closed by a "------" rule, their URLs
 // on "htt" lines with today as deadline; section 2 (after "２>>") holds contests below a
 // "------" rule: title, URL and a deadline line in front of "締切". "===[PR]==" blocks are skipped.
+#include <utility>
+
 #include "formats/parsers.h"
 #include "text/text.h"
 
@@ -54,7 +56,7 @@ long start_of_103(extract::Primitives& x) {
 
 void inside_entry(extract::Primitives& x) {
     ui::Form3& f = x.form;
-    const std::string t = text::left(text::trim(x.L(f.LineNo)), 6);
+    const std::string_view t = text::left_view(text::trim_view(x.L(f.LineNo)), 6);
     if (t == "------") {
         f.Mode = kBetween;
         x.LA2("");
@@ -65,14 +67,14 @@ void inside_entry(extract::Primitives& x) {
         x.set_line(f.LineNo, "");
     }
     const std::string& line = x.L(f.LineNo);
-    if (text::trim(line).empty()) {
+    if (text::trim_view(line).empty()) {
         return;
     }
     x.LA2(line);
     const long p = text::find(line, "htt");
     if (p > 0) {
         x.LA3(f.Today);
-        x.LA3(text::mid(line, p));
+        x.LA3(text::mid_view(line, p));
     }
 }
 
@@ -90,11 +92,11 @@ std::string section2_deadline(std::string_view date_line) {
 void section2_line(extract::Primitives& x) {
     ui::Form3& f = x.form;
     const long i = f.LineNo;
-    if (text::left(text::trim(x.L(i)), 6) != "------") {
+    if (text::left_view(text::trim_view(x.L(i)), 6) != "------") {
         x.LA2(x.L(i));
         return;
     }
-    if (i + 1 > x.ULI() && text::trim(x.L(i + 1)).empty()) {
+    if (i + 1 > x.ULI() && text::trim_view(x.L(i + 1)).empty()) {
         return;  // a rule at the end of the text, with no title below it, starts no contest
     }
     x.LA1(x.L(i + 1));
@@ -126,7 +128,7 @@ void P103(extract::Primitives& x) {
             if (text::starts_with(x.L(f.LineNo), "●")) {
                 f.Mode = kInside;
                 std::string title = x.L(f.LineNo);
-                x.LA0(title);
+                x.LA0(std::move(title));
             }
         } else if (f.Mode == kInside) {
             inside_entry(x);

@@ -14,25 +14,26 @@ void contest_104(extract::Primitives& x) {
     const std::string& line = x.L(i);
     const std::string& next = x.L(i + 1);
     long k = 2;
-    f.Memo = x.SeqLabel(f.Mode) + text::trim(text::mid(line, 3));
+    f.Memo = x.SeqLabel(f.Mode);
+    f.Memo += text::trim_view(text::mid_view(line, 3));
     if (!next.empty()) {
-        f.Memo += text::trim(next);
+        f.Memo += text::trim_view(next);
         k = 3;
     }
     x.LA0(f.Memo);
 
-    f.Pend = x.narrow(text::trim(x.L(i + k)));
+    f.Pend = x.narrow(text::trim_view(x.L(i + k)));
     const long blank = text::rfind(f.Pend, " ");
-    x.LA3(x.FixDate(blank > 0 ? text::mid(f.Pend, blank + 1) : f.Pend));
+    x.LA3(x.FixDate(blank > 0 ? text::mid_view(f.Pend, blank + 1) : std::string_view(f.Pend)));
 
-    std::string url;  // the last detail; none when the contest has no details
+    long url_line = -1;  // the last detail; none when the contest has no details
     for (long j = k; j <= kLastDetail; ++j) {
-        if (!text::trim(x.L(i + j)).empty()) {
+        if (!text::trim_view(x.L(i + j)).empty()) {
             x.LA2(x.L(i + j));
-            url = x.L(i + j);
+            url_line = i + j;
         }
     }
-    x.LA3(url);
+    x.LA3(url_line < 0 ? std::string_view() : std::string_view(x.L(url_line)));
     x.LA2("");
     ++f.Mode;
 }

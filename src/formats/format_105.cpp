@@ -12,9 +12,10 @@ constexpr std::string_view kPrize = "【賞品内容】";
 // Joins the contest's lines from its first line up to its "【コメント】" line, which becomes the
 // current line. Without one, the collection also ends before the next contest's first line (so a
 // contest never swallows the ones below it) and the current line stays where it was.
-std::string collect_fields(extract::Primitives& x) {
+// The joined lines go into `fields` (emptied first).
+void collect_fields(extract::Primitives& x, std::string& fields) {
     ui::Form3& f = x.form;
-    std::string fields;
+    fields.clear();
     for (long k = f.LineNo; k <= x.ULI(); ++k) {
         if (k > f.LineNo && text::starts_with(x.L(k), kPrize)) {
             break;
@@ -25,21 +26,21 @@ std::string collect_fields(extract::Primitives& x) {
             break;
         }
     }
-    return fields;
 }
 
 // Copies the lines below the fields up to the URL line, which goes in without its frame, and
-// returns the URL. Without a URL line, or with one too short to hold a frame, the URL is empty.
+// puts the URL in Pend. Without a URL line, or with one too short to hold a frame, it is empty.
 // The copy ends before the next contest's first line, so that a contest without a URL line of its
 // own neither takes the next contest's URL nor hides that contest.
-std::string copy_to_url(extract::Primitives& x) {
+void copy_to_url(extract::Primitives& x) {
     ui::Form3& f = x.form;
+    f.Pend.clear();
     long k = f.LineNo + 1;
     for (; k <= x.ULI(); ++k) {
         const std::string& line = x.L(k);
         if (text::starts_with(line, kPrize)) {
             f.LineNo = k - 1;
-            return std::string();
+            return;
         }
         if (!text::contains(line, "htt")) {
             x.LA2(line);
@@ -48,14 +49,14 @@ std::string copy_to_url(extract::Primitives& x) {
         const long length = text::length(line);
         if (length < 5) {
             f.LineNo = k;
-            return std::string();
+            return;
         }
-        x.LA2(text::mid(line, 3, length - 5));
+        x.LA2(text::mid_view(line, 3, length - 5));
         f.LineNo = k;
-        return f.List2.rows().back();
+        f.Pend = f.List2.rows().back();
+        return;
     }
     f.LineNo = k;
-    return std::string();
 }
 
 // The "【応募締切】" row of the contest just added, found walking back to its title.
@@ -63,7 +64,7 @@ void add_deadline(extract::Primitives& x) {
     const std::vector<std::string>& rows = x.form.List2.rows();
     for (auto row = rows.rbegin(); row != rows.rend() && !row->empty(); ++row) {
         if (text::contains(*row, "【応募締切】")) {
-            x.LA3(text::mid(*row, 7));
+            x.LA3(text::mid_view(*row, 7));
             return;
         }
     }
@@ -71,15 +72,27 @@ void add_deadline(extract::Primitives& x) {
 
 void contest_105(extract::Primitives& x) {
     ui::Form3& f = x.form;
-    f.Memo = collect_fields(x);
+    collect_fields(x, f.Memo);
     ++f.ItemNo;
-    const std::vector<std::string> pieces = text::split(f.Memo, "【");
-    f.Pend = x.SeqLabel(f.ItemNo) + (pieces.size() > 1 ? text::mid(pieces[1], 6) : std::string());
-    x.LA0(f.Pend);
-    for (std::size_t p = 2; p < pieces.size(); ++p) {
-        x.LA2("【" + pieces[p]);
+    // The fields are the pieces of Memo split at "【": the second gives the title, each one after
+    // it a detail row that starts with its "【" again.
+    constexpr std::string_view kOpen = "【";
+    const std::string_view fields = f.Memo;
+    std::size_t at = fields.find(kOpen);
+    f.Pend = x.SeqLabel(f.ItemNo);
+    if (at != std::string_view::npos) {
+        const std::size_t next = fields.find(kOpen, at + kOpen.size());
+        const std::string_view second = fields.substr(at + kOpen.size(), next - (at + kOpen.size()));
+        f.Pend += text::mid_view(second, 6);
+        at = next;
     }
-    f.Pend = copy_to_url(x);
+    x.LA0(f.Pend);
+    while (at != std::string_view::npos) {
+        const std::size_t next = fields.find(kOpen, at + kOpen.size());
+        x.LA2(fields.substr(at, next == std::string_view::npos ? std::string_view::npos : next - at));
+        at = next;
+    }
+    copy_to_url(x);
     add_deadline(x);
     x.LA3(f.Pend);
     x.LA2("");

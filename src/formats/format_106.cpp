@@ -1,22 +1,31 @@
 // Format 106: "★nn:" header lines; the deadline follows "〆" three lines below, the URL is two
 // lines below, and the body runs up to the "応募したら→" line.
+#include <utility>
 #include "formats/header_tests_106_115.h"
+
 #include "formats/parsers.h"
 #include "text/text.h"
 
 namespace velmora::formats {
 
-std::string after_first(std::string_view line, std::string_view marker) {
+std::string_view after_first_view(std::string_view line, std::string_view marker) {
     const long at = text::find(line, marker);
-    return at == 0 ? std::string(line) : text::mid(line, at + text::length(marker));
+    return at == 0 ? line : text::mid_view(line, at + text::length(marker));
+}
+
+std::string after_first(std::string_view line, std::string_view marker) {
+    return std::string(after_first_view(line, marker));
 }
 
 bool Q106(std::string_view line) {
-    const long colon = text::find(line, ":");
-    if (colon == 0 || !text::starts_with(line, "★")) {
+    if (!text::starts_with(line, "★")) {
         return false;
     }
-    return text::reads_positive(text::mid(line, 2, colon - 2));
+    const long colon = text::find(line, ":");
+    if (colon == 0) {
+        return false;
+    }
+    return text::reads_positive(text::mid_view(line, 2, colon - 2));
 }
 
 void P106(extract::Primitives& x) {
@@ -30,10 +39,10 @@ void P106(extract::Primitives& x) {
             continue;
         }
         std::string title = x.L(i);
-        x.LA0(title);
+        x.LA0(std::move(title));
         // Without "〆" the cut starts at position 2 of the line, as the newsletter has always been read.
         const std::string& date_line = x.L(i + 3);
-        x.LA3(text::mid(date_line, text::find(date_line, "〆") + 2, 10));
+        x.LA3(text::mid_view(date_line, text::find(date_line, "〆") + 2, 10));
         x.LA3(x.L(i + 2));
         i = x.Naiyou(i + 1, "応募したら→");
     }

@@ -10,7 +10,7 @@ bool Q107(std::string_view line) {
     if (!text::starts_with(line, "■")) {
         return false;
     }
-    return text::reads_positive(extract::Primitives::narrow(text::trim(text::mid(line, 2))));
+    return text::reads_positive(extract::Primitives::narrow(text::trim_view(text::mid_view(line, 2))));
 }
 
 namespace {
@@ -25,12 +25,12 @@ bool starts_item(const extract::Primitives& x, long k) {
 void copy_details(extract::Primitives& x, long header, long last) {
     for (long k = header + 4; k <= last; ++k) {
         const std::string& line = x.L(k);
-        if (text::trim(line).empty() || starts_item(x, k)) {
+        if (text::trim_view(line).empty() || starts_item(x, k)) {
             break;
         }
         x.LA2(line);
         if (text::contains(line, "[期間]")) {
-            x.LA3(x.FixDate(text::right(text::trim(line), 11)));
+            x.LA3(x.FixDate(text::right_view(text::trim_view(line), 11)));
         }
     }
 }
@@ -48,13 +48,14 @@ void P107(extract::Primitives& x) {
             continue;
         }
         x.form.ItemNo += 1;
-        x.form.Pend = x.SeqLabel(x.form.ItemNo) + text::mid(x.L(i + 3), 5);
+        x.form.Pend = x.SeqLabel(x.form.ItemNo);
+        x.form.Pend += text::mid_view(x.L(i + 3), 5);
         x.LA0(x.form.Pend);
         x.LA2(x.L(i + 1));
         const std::string& url_line = x.L(i + 2);
         x.LA2(url_line);
         const long htt = text::find(url_line, "htt");
-        x.form.Pend = htt == 0 ? std::string() : text::trim(text::mid(url_line, htt));
+        x.form.Pend = htt == 0 ? std::string_view() : text::trim_view(text::mid_view(url_line, htt));
         copy_details(x, i, last);
         if (!x.form.Pend.empty()) {
             x.LA3(x.form.Pend);

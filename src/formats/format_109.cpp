@@ -8,7 +8,7 @@ namespace velmora::formats {
 namespace {
 
 bool is_header(std::string_view line) {
-    return text::reads_positive(text::left(line, 2)) && text::mid(line, 3, 1) == "■";
+    return text::mid_view(line, 3, 1) == "■" && text::reads_positive(text::left_view(line, 2));
 }
 
 // The index of the start marker line, last + 1 when the newsletter has none.
@@ -23,30 +23,32 @@ long start_marker(const extract::Primitives& x, long last) {
 }
 
 // The text between the first "■" and the first "締切"; empty when "締切" does not follow "■".
-std::string deadline_text(std::string_view line) {
+std::string_view deadline_text(std::string_view line) {
     const long mark = text::find(line, "■");
     const long until = text::find(line, "締切");
-    return until > mark ? text::mid(line, mark + 1, until - mark - 1) : std::string();
+    return until > mark ? text::mid_view(line, mark + 1, until - mark - 1) : std::string_view();
 }
 
 // The part from the first "【" through the first "】"; empty when "【" does not stand before "】".
-std::string category(std::string_view line) {
+std::string_view category(std::string_view line) {
     const long open = text::find(line, "【");
     const long close = text::find(line, "】");
-    return open > 0 && close > open ? text::mid(line, open, close - open + 1) : std::string();
+    return open > 0 && close > open ? text::mid_view(line, open, close - open + 1) : std::string_view();
 }
 
 void extract_item(extract::Primitives& x, long i) {
     const std::string& header = x.L(i);
     x.form.ItemNo += 1;
-    x.form.Pend = x.SeqLabel(x.form.ItemNo) + text::mid(header, text::find(header, "】") + 1);
+    x.form.Pend = x.SeqLabel(x.form.ItemNo);
+    x.form.Pend += text::mid_view(header, text::find(header, "】") + 1);
     x.LA0(x.form.Pend);
-    x.form.Pend = x.FixDate(deadline_text(header)) + category(header);
+    x.form.Pend = x.FixDate(deadline_text(header));
+    x.form.Pend += category(header);
     x.LA2(x.form.Pend);
-    x.LA3(text::left(x.form.Pend, 10));
-    x.LA2(text::trim(x.L(i + 1)));
+    x.LA3(text::left_view(x.form.Pend, 10));
+    x.LA2(x.L(i + 1));
     const bool url_below = text::starts_with(x.L(i + 2), "htt");
-    x.form.Pend = text::trim(url_below ? x.L(i + 2) : x.L(i + 1));
+    x.form.Pend = text::trim_view(url_below ? x.L(i + 2) : x.L(i + 1));
     x.LA2(x.form.Pend);
     x.LA3(x.form.Pend);
 }

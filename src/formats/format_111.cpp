@@ -7,18 +7,19 @@
 namespace velmora::formats {
 
 bool Q111(std::string& line) {
-    line = text::trim(line);
-    return text::mid(line, 1, 1) == "▼" && text::mid(line, 2, 1) == "［" && text::mid(line, 5, 1) == "］" &&
-           text::reads_positive(text::mid(line, 3, 2));
+    const std::string_view kept = text::trim_view(line);
+    if (kept.size() != line.size()) {
+        line = std::string(kept);
+    }
+    return text::mid_view(line, 1, 1) == "▼" && text::mid_view(line, 2, 1) == "［" &&
+           text::mid_view(line, 5, 1) == "］" && text::reads_positive(text::mid_view(line, 3, 2));
 }
 
 namespace {
 
+// Trims line i in its own place (every tested line is kept trimmed); i is within the lines.
 bool test_and_store(extract::Primitives& x, long i) {
-    std::string line = x.L(i);
-    const bool header = Q111(line);
-    x.set_line(i, line);
-    return header;
+    return Q111(x.form.Lines[static_cast<std::size_t>(i)]);
 }
 
 }  // namespace
@@ -29,7 +30,7 @@ void P111(extract::Primitives& x) {
     const long last = x.ULI();
     long& i = x.form.LineNo;
     for (i = 0; i <= last; ++i) {
-        if (text::starts_with(text::trim(x.L(i)), "▼［01］")) {
+        if (text::starts_with(text::trim_view(x.L(i)), "▼［01］")) {
             break;
         }
     }
@@ -39,10 +40,11 @@ void P111(extract::Primitives& x) {
             continue;
         }
         x.form.ItemNo += 1;
-        x.form.Pend = x.SeqLabel(x.form.ItemNo) + after_first(x.L(i), "］");
+        x.form.Pend = x.SeqLabel(x.form.ItemNo);
+        x.form.Pend += after_first_view(x.L(i), "］");
         x.LA0(x.form.Pend);
-        x.form.Pend = text::trim(x.L(i + 1));
-        x.LA3(x.FixDate(text::right(x.L(i + 6), 10)));
+        x.form.Pend = text::trim_view(x.L(i + 1));
+        x.LA3(x.FixDate(text::right_view(x.L(i + 6), 10)));
         x.LA3(x.form.Pend);
         i = x.Naiyou(i + 1, "");
     }

@@ -7,8 +7,8 @@
 namespace velmora::formats {
 
 bool Q112(std::string_view line) {
-    return text::mid(line, 1, 1) == "━" && text::mid(line, 6, 1) == "━" &&
-           text::reads_positive(text::mid(line, 3, 2));
+    return text::mid_view(line, 1, 1) == "━" && text::mid_view(line, 6, 1) == "━" &&
+           text::reads_positive(text::mid_view(line, 3, 2));
 }
 
 void P112(extract::Primitives& x) {
@@ -27,11 +27,12 @@ void P112(extract::Primitives& x) {
             continue;
         }
         x.form.ItemNo += 1;
-        x.form.Pend = x.SeqLabel(x.form.ItemNo) + x.L(i + 1);
+        x.form.Pend = x.SeqLabel(x.form.ItemNo);
+        x.form.Pend += x.L(i + 1);
         x.LA0(x.form.Pend);
         const std::string& date_line = x.L(i + 2);
-        x.LA3(x.FixDate(text::mid(date_line, text::find(date_line, "、") + 1, 8)));
-        x.LA3(text::mid(x.L(i + 3), 4));
+        x.LA3(x.FixDate(text::mid_view(date_line, text::find(date_line, "、") + 1, 8)));
+        x.LA3(text::mid_view(x.L(i + 3), 4));
         i = x.Naiyou(i + 2, "");
     }
 }

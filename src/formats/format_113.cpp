@@ -9,8 +9,21 @@ namespace velmora::formats {
 
 namespace {
 
+// Full-width blanks are skipped while the line is matched against "【賞品】", as if removed.
 bool is_header(std::string_view line) {
-    return text::starts_with(text::replace_all(line, "　", ""), "【賞品】");
+    constexpr std::string_view kBlank = "　";
+    std::string_view want = "【賞品】";
+    while (!want.empty()) {
+        if (line.starts_with(kBlank)) {
+            line.remove_prefix(kBlank.size());
+        } else if (!line.empty() && line.front() == want.front()) {
+            line.remove_prefix(1);
+            want.remove_prefix(1);
+        } else {
+            return false;
+        }
+    }
+    return true;
 }
 
 // Where the block layout's fields stand: for each line, the first "【ＵＲＬ】" line at or after it
@@ -40,18 +53,18 @@ BlockFields find_block_fields(const extract::Primitives& x, long last) {
 // The single-line layout: prize and deadline on the header, body and URL below. The search for
 // the URL ends at the next header, so an item without a URL keeps its own lines only.
 void single_line_item(extract::Primitives& x, long& i, long last) {
-    const std::string header = x.L(i);
+    const std::string& header = x.L(i);
     const long close = text::find(header, "】");
     const long until = text::find(header, "締切日");
     const long count = until - close - 2;
     x.form.ItemNo += 1;
-    x.form.Pend =
-        x.SeqLabel(x.form.ItemNo) + (count < 0 ? std::string() : text::mid(header, close + 1, count));
+    x.form.Pend = x.SeqLabel(x.form.ItemNo);
+    x.form.Pend += count < 0 ? std::string_view() : text::mid_view(header, close + 1, count);
     x.LA0(x.form.Pend);
-    x.LA3(x.FixDate(text::replace_all(text::mid(header, until + 3), ")", "")));
+    x.LA3(x.FixDate(text::replace_all(text::mid_view(header, until + 3), ")", "")));
     for (long k = i + 1; k <= last && !is_header(x.L(k)); ++k) {
         const std::string& line = x.L(k);
-        if (!text::trim(line).empty()) {
+        if (!text::trim_view(line).empty()) {
             x.LA2(line);
         }
         if (text::contains(line, "htt")) {
@@ -66,17 +79,18 @@ void single_line_item(extract::Primitives& x, long& i, long last) {
 // The block layout. Returns false when the run has to end: no "【締　切】" line was met.
 bool block_item(extract::Primitives& x, long& i, long last, const BlockFields& f) {
     x.form.ItemNo += 1;
-    x.form.Pend = x.SeqLabel(x.form.ItemNo) + text::mid(x.L(i), 6);
+    x.form.Pend = x.SeqLabel(x.form.ItemNo);
+    x.form.Pend += text::mid_view(x.L(i), 6);
     x.form.Work.clear();
     const long url = f.next_url[static_cast<std::size_t>(i)];
     const long deadline = url > i ? f.last_deadline[static_cast<std::size_t>(url - 1)] : -1;
     if (deadline >= i) {
-        x.form.Work = x.FixDate(text::mid(x.L(deadline), 7, 11));
+        x.form.Work = x.FixDate(text::mid_view(x.L(deadline), 7, 11));
     }
     if (url <= last) {
         x.LA0(x.form.Pend);
         x.LA3(x.form.Work);
-        x.LA3(text::mid(x.L(url), 7));
+        x.LA3(text::mid_view(x.L(url), 7));
     }
     if (x.form.Work.empty()) {
         return false;

@@ -8,11 +8,14 @@
 namespace velmora::formats {
 
 bool Q115(std::string_view line) {
-    const long close = text::find(line, "]");
-    if (!text::starts_with(line, "[") || close == 0) {
+    if (!text::starts_with(line, "[")) {
         return false;
     }
-    return text::reads_positive(text::mid(line, 2, close - 2));
+    const long close = text::find(line, "]");
+    if (close == 0) {
+        return false;
+    }
+    return text::reads_positive(text::mid_view(line, 2, close - 2));
 }
 
 void P115(extract::Primitives& x) {
@@ -21,7 +24,7 @@ void P115(extract::Primitives& x) {
     const long last = x.ULI();
     long& i = x.form.LineNo;
     for (i = 0; i <= last; ++i) {
-        if (text::trim(x.L(i)) == "【詳細情報】") {
+        if (text::trim_view(x.L(i)) == "【詳細情報】") {
             break;
         }
     }
@@ -31,10 +34,11 @@ void P115(extract::Primitives& x) {
             continue;
         }
         x.form.ItemNo += 1;
-        x.form.Pend = x.SeqLabel(x.form.ItemNo) + text::trim(text::mid(x.L(i), 5));
+        x.form.Pend = x.SeqLabel(x.form.ItemNo);
+        x.form.Pend += text::trim_view(text::mid_view(x.L(i), 5));
         x.LA0(x.form.Pend);
-        x.form.Pend = text::trim(x.L(i + 1));
-        x.LA3(x.FixDate(after_first(x.L(i + 5), ":")));
+        x.form.Pend = text::trim_view(x.L(i + 1));
+        x.LA3(x.FixDate(after_first_view(x.L(i + 5), ":")));
         x.LA3(x.form.Pend);
         i = x.Naiyou(i + 1, "-----");
         if (text::starts_with(x.L(i), "おわりに")) {

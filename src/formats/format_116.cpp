@@ -10,12 +10,13 @@ namespace {
 void item_116(extract::Primitives& x) {
     long& i = x.form.LineNo;
     x.form.ItemNo += 1;
-    x.form.Pend = x.SeqLabel(x.form.ItemNo) + text::trim(text::mid(x.L(i), 4));
+    x.form.Pend = x.SeqLabel(x.form.ItemNo);
+    x.form.Pend += text::trim_view(text::mid_view(x.L(i), 4));
     x.LA0(x.form.Pend);
 
     // Without "|締:" the find gives 0, so the date is read from position 3 of the line.
     const std::string& due = x.L(i + 1);
-    x.LA3(x.FixDate(text::mid(due, text::find(due, "|締:") + 3, 8)));
+    x.LA3(x.FixDate(text::mid_view(due, text::find(due, "|締:") + 3, 8)));
 
     x.LA3(text::starts_with(x.L(i + 2), "htt") ? x.L(i + 2) : x.L(i + 3));
     i = x.Naiyou(i + 1, "");
@@ -25,7 +26,12 @@ void item_116(extract::Primitives& x) {
 
 void P116(extract::Primitives& x) {
     x.SKK();
-    x.set_lines_from(text::replace_all(x.platform.clipboard_text(), "…", ""));
+    const std::string clipboard = x.platform.clipboard_text();
+    if (text::contains(clipboard, "…")) {
+        x.set_lines_from(text::replace_all(clipboard, "…", ""));
+    } else {
+        x.set_lines_from(clipboard);  // nothing to remove: no second copy of the newsletter
+    }
     x.form.List2.clear();
     const long last = x.ULI();
     long& i = x.form.LineNo;

@@ -11,7 +11,7 @@ namespace {
 void deadline_and_url_117(extract::Primitives& x, long from, long last) {
     for (long k = from; k <= last; ++k) {
         if (text::starts_with(x.L(k), "| 締切日：")) {
-            x.LA3(x.FixDate(text::mid(x.L(k), 7, 10)));
+            x.LA3(x.FixDate(text::mid_view(x.L(k), 7, 10)));
             x.LA3(x.form.Work);
             return;
         }
@@ -31,9 +31,10 @@ void P117(extract::Primitives& x) {
             continue;
         }
         x.form.ItemNo += 1;
-        x.form.Pend = x.SeqLabel(x.form.ItemNo) + text::trim(text::mid(x.L(i), 2));
+        x.form.Pend = x.SeqLabel(x.form.ItemNo);
+        x.form.Pend += text::trim_view(text::mid_view(x.L(i), 2));
         x.LA0(x.form.Pend);
-        x.form.Work = text::trim(x.L(i + 1));
+        x.form.Work = text::trim_view(x.L(i + 1));
         deadline_and_url_117(x, i, last);
         i = x.Naiyou(i + 1, "-----");
         if (text::starts_with(x.L(i), "☆購読申込")) {

@@ -1,5 +1,7 @@
 // Format 118: items open with "★賞品"; a prize that runs on to a second line is joined with "、".
 // The "☆締切" and "☆URL" lines below give the deadline and the URL.
+#include <utility>
+
 #include "formats/parsers.h"
 #include "text/text.h"
 
@@ -11,10 +13,10 @@ void fields_118(extract::Primitives& x, long from, long last) {
     for (long k = from; k <= last; ++k) {
         const std::string& line = x.L(k);
         if (text::starts_with(line, "☆締切")) {
-            x.LA3(x.FixDate(text::trim(text::mid(line, 4))));
+            x.LA3(x.FixDate(text::trim_view(text::mid_view(line, 4))));
         }
         if (text::starts_with(line, "☆URL")) {
-            x.LA3(text::mid(line, 5));
+            x.LA3(text::mid_view(line, 5));
             return;
         }
     }
@@ -33,15 +35,16 @@ void P118(extract::Primitives& x) {
             continue;
         }
         x.form.ItemNo += 1;
-        x.form.Pend = text::trim(text::mid(x.L(i), 4));
-        const std::string next = text::trim(x.L(i + 1));
+        x.form.Pend = text::trim_view(text::mid_view(x.L(i), 4));
+        const std::string_view next = text::trim_view(x.L(i + 1));
         if (!text::starts_with(next, "☆")) {
             // The prize continues on the next line, which stands in for the header from here on.
-            x.form.Pend += "、" + next;
+            x.form.Pend += "、";
+            x.form.Pend += next;
             i += 1;
         }
         std::string title = x.SeqLabel(x.form.ItemNo) + x.form.Pend;
-        x.LA0(title);
+        x.LA0(std::move(title));
         fields_118(x, i, last);
         i = x.Naiyou(i + 1, "");
     }

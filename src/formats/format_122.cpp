@@ -2,6 +2,7 @@
 // the next one form the title, the "【URL】" or "【懸賞詳細URL】" label precedes the URL and
 // "【応募期間】" carries the deadline. The body runs to the next rule, which opens the next item.
 #include <algorithm>
+#include <utility>
 
 #include "formats/parsers.h"
 #include "text/text.h"
@@ -18,7 +19,7 @@ void title_block_122(extract::Primitives& x, long last) {
     long k = i + 1;
     for (; k <= last; ++k) {
         x.form.Pend += x.L(k);
-        if (text::ends_with(text::trim(x.L(k + 1)), kRule)) {
+        if (text::ends_with(text::trim_view(x.L(k + 1)), kRule)) {
             break;
         }
     }
@@ -29,12 +30,12 @@ void title_block_122(extract::Primitives& x, long last) {
 // the URL last taken.
 void fields_122(extract::Primitives& x, long last) {
     for (long k = x.form.LineNo; k <= last; ++k) {
-        const std::string line = text::trim(x.L(k));
+        const std::string_view line = text::trim_view(x.L(k));
         if (line == "【URL】" || line == "【懸賞詳細URL】") {
-            x.form.Pend = text::trim(x.L(k + 1));
+            x.form.Pend = text::trim_view(x.L(k + 1));
         }
         if (text::starts_with(line, "【応募期間】")) {
-            x.LA3(x.FixDate(text::mid(x.L(k), 8)));
+            x.LA3(x.FixDate(text::mid_view(x.L(k), 8)));
             x.LA3(x.form.Pend);
             return;
         }
@@ -60,7 +61,7 @@ void P122(extract::Primitives& x) {
         }
         x.form.ItemNo += 1;
         std::string title = x.SeqLabel(x.form.ItemNo) + x.form.Pend;
-        x.LA0(title);
+        x.LA0(std::move(title));
         fields_122(x, last);
         // The body stops at the next rule; the loop's step lands on it. A pass whose own line
         // already holds a rule stays where it is, so that the step still moves on.

@@ -1,5 +1,7 @@
 // Format 123: an item is a "▼" title line with its URL on the very next line; the line after
 // the URL ends with the deadline written with dots after its last "/".
+#include <utility>
+
 #include "formats/parsers.h"
 #include "text/text.h"
 
@@ -9,12 +11,12 @@ namespace {
 // Work takes the part after the last "/"; the date is Work up to its first blank, dots turned
 // into slashes (the empty text when Work has no blank).
 std::string deadline_text_123(extract::Primitives& x, std::string_view line) {
-    x.form.Work = text::mid(line, text::rfind(line, "/") + 1);
+    x.form.Work = text::mid_view(line, text::rfind(line, "/") + 1);
     const long blank = text::find(x.form.Work, " ");
     if (blank == 0) {
         return {};
     }
-    return text::replace_all(text::left(x.form.Work, blank - 1), ".", "/");
+    return text::replace_all(text::left_view(x.form.Work, blank - 1), ".", "/");
 }
 
 }  // namespace
@@ -30,8 +32,9 @@ void P123(extract::Primitives& x) {
             continue;
         }
         x.form.ItemNo += 1;
-        std::string title = x.SeqLabel(x.form.ItemNo) + x.L(i);
-        x.LA0(title);
+        std::string title = x.SeqLabel(x.form.ItemNo);
+        title += x.L(i);
+        x.LA0(std::move(title));
         x.form.Pend = x.L(i + 1);
         x.LA3(x.FixDate(deadline_text_123(x, x.L(i + 2))));
         x.LA3(x.form.Pend);

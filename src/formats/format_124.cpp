@@ -1,5 +1,7 @@
 // Format 124: items open with "[賞"; the URL stands on the second line below from position 10,
 // the deadline is the last blank-separated word of the third line below, written with dots.
+#include <utility>
+
 #include "formats/parsers.h"
 #include "text/text.h"
 
@@ -12,7 +14,7 @@ std::string deadline_text_124(std::string_view work) {
     if (blank == 0) {
         return {};
     }
-    return text::replace_all(text::mid(work, blank), ".", "/");
+    return text::replace_all(text::mid_view(work, blank), ".", "/");
 }
 
 }  // namespace
@@ -28,9 +30,10 @@ void P124(extract::Primitives& x) {
             continue;
         }
         x.form.ItemNo += 1;
-        std::string title = x.SeqLabel(x.form.ItemNo) + text::mid(x.L(i), 8);
-        x.LA0(title);
-        x.form.Pend = text::mid(x.L(i + 2), 10);
+        std::string title = x.SeqLabel(x.form.ItemNo);
+        title += text::mid_view(x.L(i), 8);
+        x.LA0(std::move(title));
+        x.form.Pend = text::mid_view(x.L(i + 2), 10);
         x.form.Work = x.L(i + 3);
         x.LA3(x.FixDate(deadline_text_124(x.form.Work)));
         x.LA3(x.form.Pend);

@@ -1,5 +1,7 @@
 // Format 125: an item opens with a "*****" rule over the title line, the deadline line and a
 // URL line; the body runs from the deadline line to the next "*****" rule.
+#include <utility>
+
 #include "formats/parsers.h"
 #include "text/text.h"
 
@@ -16,10 +18,11 @@ void P125(extract::Primitives& x) {
             continue;
         }
         x.form.ItemNo += 1;
-        std::string title = x.SeqLabel(x.form.ItemNo) + x.L(i + 1);
-        x.LA0(title);
+        std::string title = x.SeqLabel(x.form.ItemNo);
+        title += x.L(i + 1);
+        x.LA0(std::move(title));
         // The deadline is kept exactly as written.
-        x.LA3(text::mid(x.L(i + 2), 7, 10));
+        x.LA3(text::mid_view(x.L(i + 2), 7, 10));
         x.LA3(x.L(i + 3));
         i = x.Naiyou(i + 2, "*****");
     }

@@ -26,5 +26,7 @@ bool Q115(std::string_view line);
 
 // The part of `line` after the first `marker` (the whole line when it has none).
 std::string after_first(std::string_view line, std::string_view marker);
+// after_first as a view into `line`.
+std::string_view after_first_view(std::string_view line, std::string_view marker);
 
 }  // namespace velmora::formats

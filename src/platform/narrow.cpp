@@ -79,9 +79,15 @@ const Replacements& replacements() {
 }  // namespace
 
 std::string narrow(std::string_view text_in) {
+    std::string out;
+    narrow_into(text_in, out);
+    return out;
+}
+
+void narrow_into(std::string_view text_in, std::string& out) {
     // Some parsers narrow every line of a newsletter: the text is walked once, and a character
     // that stays (ASCII, kanji, hiragana) is copied as its bytes stand.
-    std::string out;
+    out.clear();
     out.reserve(text_in.size());
     const Replacements& r = replacements();
     std::size_t pos = 0;
@@ -107,7 +113,6 @@ std::string narrow(std::string_view text_in) {
             out.append(text_in.substr(start, pos - start));
         }
     }
-    return out;
 }
 
 }  // namespace velmora::locale

@@ -11,5 +11,8 @@
 namespace velmora::locale {
 
 std::string narrow(std::string_view text);
+// narrow into `out` (emptied first; `text` must not lie in it), so that a caller narrowing line
+// after line reuses one buffer.
+void narrow_into(std::string_view text, std::string& out);
 
 }  // namespace velmora::locale

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 
 namespace velmora::text {
 namespace {
@@ -75,6 +76,28 @@ double parse_radix(std::string_view digits, int radix) {
         value = value * radix + d;
     }
     return value;
+}
+
+// find_bytes for a needle that is not empty.
+std::size_t find_separator(std::string_view s, std::string_view sep, std::size_t from) {
+    const char* const base = s.data();
+    const char* const end = base + s.size();
+    const char* at = base + from;
+    while (at < end) {
+        at = static_cast<const char*>(std::memchr(at, sep.front(), static_cast<std::size_t>(end - at)));
+        if (at == nullptr || static_cast<std::size_t>(end - at) < sep.size()) {
+            return std::string_view::npos;
+        }
+        std::size_t i = 1;
+        while (i < sep.size() && at[i] == sep[i]) {
+            ++i;
+        }
+        if (i == sep.size()) {
+            return static_cast<std::size_t>(at - base);
+        }
+        ++at;
+    }
+    return std::string_view::npos;
 }
 
 }  // namespace
@@ -180,42 +203,63 @@ long length(std::string_view s) {
     return count_chars(s);
 }
 
-std::string mid(std::string_view s, long start) {
+std::string_view mid_view(std::string_view s, long start) {
     if (start < 1) {
         start = 1;
     }
-    const std::size_t from = byte_offset(s, start - 1);
-    return std::string(s.substr(from));
+    return s.substr(byte_offset(s, start - 1));
 }
 
-std::string mid(std::string_view s, long start, long count) {
+std::string_view mid_view(std::string_view s, long start, long count) {
     if (start < 1) {
         start = 1;
     }
     if (count <= 0) {
         return {};
     }
-    const std::size_t from = byte_offset(s, start - 1);
-    const std::string_view rest = s.substr(from);
-    return std::string(rest.substr(0, byte_offset(rest, count)));
+    const std::string_view rest = s.substr(byte_offset(s, start - 1));
+    return rest.substr(0, byte_offset(rest, count));
 }
 
-std::string left(std::string_view s, long n) {
+std::string_view left_view(std::string_view s, long n) {
     if (n <= 0) {
         return {};
     }
-    return std::string(s.substr(0, byte_offset(s, n)));
+    return s.substr(0, byte_offset(s, n));
 }
 
-std::string right(std::string_view s, long n) {
+std::string_view right_view(std::string_view s, long n) {
     if (n <= 0) {
         return {};
     }
     const long len = count_chars(s);
     if (n >= len) {
-        return std::string(s);
+        return s;
     }
-    return std::string(s.substr(byte_offset(s, len - n)));
+    return s.substr(byte_offset(s, len - n));
+}
+
+std::string mid(std::string_view s, long start) {
+    return std::string(mid_view(s, start));
+}
+
+std::string mid(std::string_view s, long start, long count) {
+    return std::string(mid_view(s, start, count));
+}
+
+std::string left(std::string_view s, long n) {
+    return std::string(left_view(s, n));
+}
+
+std::string right(std::string_view s, long n) {
+    return std::string(right_view(s, n));
+}
+
+std::size_t find_bytes(std::string_view s, std::string_view needle, std::size_t from) {
+    if (needle.empty()) {
+        return from <= s.size() ? from : std::string_view::npos;
+    }
+    return find_separator(s, needle, from);
 }
 
 long find(std::string_view s, std::string_view needle, long start) {
@@ -230,7 +274,7 @@ long find(std::string_view s, std::string_view needle, long start) {
     if (from >= s.size()) {
         return 0;
     }
-    const std::size_t hit = s.find(needle, from);
+    const std::size_t hit = find_separator(s, needle, from);
     if (hit == std::string_view::npos) {
         return 0;
     }
@@ -253,16 +297,6 @@ long rfind(std::string_view s, std::string_view needle, long end_pos) {
     return count_chars(s.substr(0, hit)) + 1;
 }
 
-bool contains(std::string_view s, std::string_view needle) {
-    return s.find(needle) != std::string_view::npos;
-}
-bool starts_with(std::string_view s, std::string_view prefix) {
-    return s.starts_with(prefix);
-}
-bool ends_with(std::string_view s, std::string_view suffix) {
-    return s.ends_with(suffix);
-}
-
 std::string ltrim(std::string_view s) {
     const std::size_t first = s.find_first_not_of(' ');
     return first == std::string_view::npos ? std::string() : std::string(s.substr(first));
@@ -273,13 +307,27 @@ std::string rtrim(std::string_view s) {
     return last == std::string_view::npos ? std::string() : std::string(s.substr(0, last + 1));
 }
 
-std::string trim(std::string_view s) {
+std::string_view trim_view(std::string_view s) {
     const std::size_t first = s.find_first_not_of(' ');
     if (first == std::string_view::npos) {
         return {};
     }
     const std::size_t last = s.find_last_not_of(' ');
-    return std::string(s.substr(first, last - first + 1));
+    return s.substr(first, last - first + 1);
+}
+
+void trim_in_place(std::string& s) {
+    const std::size_t last = s.find_last_not_of(' ');
+    if (last == std::string::npos) {
+        s.clear();
+        return;
+    }
+    s.erase(last + 1);
+    s.erase(0, s.find_first_not_of(' '));
+}
+
+std::string trim(std::string_view s) {
+    return std::string(trim_view(s));
 }
 
 std::string replace_all(std::string_view s, std::string_view from, std::string_view to) {
@@ -303,25 +351,32 @@ std::string replace_all(std::string_view s, std::string_view from, std::string_v
 
 std::vector<std::string> split(std::string_view s, std::string_view sep) {
     std::vector<std::string> pieces;
+    split_into(s, sep, pieces);
+    return pieces;
+}
+
+void split_into(std::string_view s, std::string_view sep, std::vector<std::string>& pieces) {
+    pieces.clear();
     if (s.empty()) {
-        return pieces;
+        return;
     }
     if (sep.empty()) {
         pieces.emplace_back(s);
-        return pieces;
+        return;
     }
     // Counting first spares the list's regrowth (a newsletter is split into 100,000s of lines).
     std::size_t count = 1;
-    for (std::size_t hit = s.find(sep); hit != std::string_view::npos; hit = s.find(sep, hit + sep.size())) {
+    for (std::size_t hit = find_separator(s, sep, 0); hit != std::string_view::npos;
+         hit = find_separator(s, sep, hit + sep.size())) {
         ++count;
     }
     pieces.reserve(count);
     std::size_t pos = 0;
     while (true) {
-        const std::size_t hit = s.find(sep, pos);
+        const std::size_t hit = find_separator(s, sep, pos);
         if (hit == std::string_view::npos) {
             pieces.emplace_back(s.substr(pos));
-            return pieces;
+            return;
         }
         pieces.emplace_back(s.substr(pos, hit - pos));
         pos = hit + sep.size();

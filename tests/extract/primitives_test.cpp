@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "ledger/shared_procedures.h"
 #include "platform/memory_platform.h"
 
 namespace velmora::extract {
@@ -116,6 +117,40 @@ TEST(Primitives, SKKResetsTheCountersButNotPendOrWork) {
     EXPECT_EQ(f.form.Mode, 0);
     EXPECT_EQ(f.form.Pend, "p");
     EXPECT_EQ(f.form.Work, "w");
+}
+
+// Remembered deadlines must follow the clock: the same Primitives asked again after the day, the
+// noon rounding or the year moved gives what an unremembered reading gives.
+TEST(Primitives, RememberedDatesFollowTheClock) {
+    Fixture f;
+    const locale::DateTime nows[] = {{2001, 10, 7, 11, 0, 0}, {2001, 10, 7, 11, 30, 0},
+                                     {2001, 10, 7, 13, 0, 0}, {2001, 10, 8, 9, 0, 0},
+                                     {2002, 1, 2, 9, 0, 0},   {2001, 10, 7, 11, 0, 0}};
+    for (const auto& now : nows) {
+        f.desktop.set_now(now);
+        for (std::string_view t : {"5/10", " 5/10 ", "2001/05/10", "未定", "12/31", ""}) {
+            EXPECT_EQ(f.x.FixDate(t), ledger::FixDate(t, now))
+                << t << " at " << now.month << "/" << now.day << " " << now.hour;
+        }
+    }
+}
+
+TEST(Primitives, TitleGivenAwayStillReachesAllThreeLists) {
+    Fixture f;
+    f.x.LA0(std::string("  01 米  "));
+    std::string kept = " 02 酒";
+    f.x.LA0(kept);
+    EXPECT_EQ(kept, "02 酒");
+    for (const ui::ListBox* list : {&f.form.List1, &f.form.List2, &f.form.List3}) {
+        EXPECT_EQ(list->rows(), (std::vector<std::string>{"01 米", "02 酒"}));
+    }
+}
+
+TEST(Primitives, NewLinesLeaveNothingOfTheOldOnes) {
+    Fixture f;
+    f.clipboard("a long first line of text\r\nb\r\nc\r\nd");
+    f.clipboard("x\r\n");
+    EXPECT_EQ(f.form.Lines, (std::vector<std::string>{"x", ""}));
 }
 
 }  // namespace

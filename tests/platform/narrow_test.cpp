@@ -49,5 +49,14 @@ TEST(Narrow, MalformedBytesBecomeReplacementCharacters) {
     EXPECT_EQ(narrow("\xEF\xBF\xBD"), "\xEF\xBF\xBD");
 }
 
+// One buffer narrowed into line after line holds each line's narrowing alone.
+TEST(Narrow, IntoAReusedBufferGivesTheSameText) {
+    std::string out = "left over from a much longer line before";
+    for (std::string_view line : {"（１２）ガ", "", "abc", "\xFFａ", "ひらがな、カタカナ"}) {
+        narrow_into(line, out);
+        EXPECT_EQ(out, narrow(line)) << line;
+    }
+}
+
 }  // namespace
 }  // namespace velmora::locale
