@@ -98,11 +98,17 @@ MemoryPlatform::~MemoryPlatform() {
     std::filesystem::remove_all(m_root, ec);
 }
 
-std::string MemoryPlatform::clipboard_text() { return m_clipboard.value_or(""); }
+std::string MemoryPlatform::clipboard_text() {
+    return m_clipboard.value_or("");
+}
 
-void MemoryPlatform::clear_clipboard() { m_clipboard.reset(); }
+void MemoryPlatform::clear_clipboard() {
+    m_clipboard.reset();
+}
 
-void MemoryPlatform::set_clipboard_text(std::string_view text) { m_clipboard = std::string(text); }
+void MemoryPlatform::set_clipboard_text(std::string_view text) {
+    m_clipboard = std::string(text);
+}
 
 std::vector<std::string> MemoryPlatform::take_events() {
     std::vector<std::string> events;
