@@ -7,8 +7,6 @@
 namespace velmora::text {
 namespace {
 
-constexpr char32_t kReplacement = 0xFFFD;
-
 bool is_continuation(unsigned char b) {
     return (b & 0xC0) == 0x80;
 }
@@ -55,29 +53,6 @@ long count_chars(std::string_view s) {
     return n;
 }
 
-bool is_number_blank(char c) {
-    return c == ' ' || c == '\t' || c == '\n';
-}
-
-double parse_radix(std::string_view digits, int radix) {
-    double value = 0;
-    for (char c : digits) {
-        int d = -1;
-        if (c >= '0' && c <= '9') {
-            d = c - '0';
-        } else if (radix == 16 && c >= 'a' && c <= 'f') {
-            d = c - 'a' + 10;
-        } else if (radix == 16 && c >= 'A' && c <= 'F') {
-            d = c - 'A' + 10;
-        }
-        if (d < 0 || d >= radix) {
-            break;
-        }
-        value = value * radix + d;
-    }
-    return value;
-}
-
 // find_bytes for a needle that is not empty.
 std::size_t find_separator(std::string_view s, std::string_view sep, std::size_t from) {
     const char* const base = s.data();
@@ -101,103 +76,6 @@ std::size_t find_separator(std::string_view s, std::string_view sep, std::size_t
 }
 
 }  // namespace
-
-char32_t decode_next(std::string_view s, std::size_t& pos) {
-    const auto b0 = static_cast<unsigned char>(s[pos]);
-    if (b0 < 0x80) {
-        ++pos;
-        return b0;
-    }
-    int extra = 0;
-    char32_t c = 0;
-    char32_t min = 0;
-    if ((b0 & 0xE0) == 0xC0) {
-        extra = 1, c = b0 & 0x1F, min = 0x80;
-    } else if ((b0 & 0xF0) == 0xE0) {
-        extra = 2, c = b0 & 0x0F, min = 0x800;
-    } else if ((b0 & 0xF8) == 0xF0) {
-        extra = 3, c = b0 & 0x07, min = 0x10000;
-    } else {
-        ++pos;
-        return kReplacement;
-    }
-    for (int i = 1; i <= extra; ++i) {
-        if (pos + i >= s.size()) {
-            ++pos;
-            return kReplacement;
-        }
-        const auto b = static_cast<unsigned char>(s[pos + i]);
-        if (!is_continuation(b)) {
-            ++pos;
-            return kReplacement;
-        }
-        c = (c << 6) | (b & 0x3F);
-    }
-    if (c < min || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) {
-        ++pos;
-        return kReplacement;
-    }
-    pos += extra + 1;
-    return c;
-}
-
-std::string encode(char32_t c) {
-    std::string out;
-    if (c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) {
-        c = kReplacement;
-    }
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-    return out;
-}
-
-std::string sanitize(std::string_view s) {
-    std::string out;
-    out.reserve(s.size());
-    std::size_t pos = 0;
-    while (pos < s.size()) {
-        const std::size_t start = pos;
-        const char32_t c = decode_next(s, pos);
-        if (c == kReplacement && pos - start == 1 && static_cast<unsigned char>(s[start]) >= 0x80) {
-            out += encode(kReplacement);
-        } else {
-            out.append(s.substr(start, pos - start));
-        }
-    }
-    return out;
-}
-
-std::u32string to_u32(std::string_view s) {
-    std::u32string out;
-    out.reserve(s.size());
-    std::size_t pos = 0;
-    while (pos < s.size()) {
-        out += decode_next(s, pos);
-    }
-    return out;
-}
-
-std::string from_u32(std::u32string_view s) {
-    std::string out;
-    out.reserve(s.size());
-    for (char32_t c : s) {
-        out += encode(c);
-    }
-    return out;
-}
 
 long length(std::string_view s) {
     return count_chars(s);
@@ -392,96 +270,6 @@ std::string join(const std::vector<std::string>& pieces, std::string_view sep) {
         out.append(pieces[i]);
     }
     return out;
-}
-
-std::string lower(std::string_view s) {
-    std::string out;
-    out.reserve(s.size());
-    std::size_t pos = 0;
-    while (pos < s.size()) {
-        const std::size_t start = pos;
-        const char32_t c = decode_next(s, pos);
-        if (c >= 'A' && c <= 'Z') {
-            out += static_cast<char>(c + 0x20);
-        } else if (c >= 0xFF21 && c <= 0xFF3A) {
-            out += encode(c + 0x20);
-        } else {
-            out.append(s.substr(start, pos - start));
-        }
-    }
-    return out;
-}
-
-double leading_number(std::string_view s) {
-    std::string compact;
-    compact.reserve(s.size());
-    for (char c : s) {
-        if (!is_number_blank(c)) {
-            compact += c;
-        }
-    }
-    if (compact.size() >= 2 && compact[0] == '&') {
-        const char kind = compact[1];
-        if (kind == 'H' || kind == 'h') {
-            return parse_radix(std::string_view(compact).substr(2), 16);
-        }
-        if (kind == 'O' || kind == 'o') {
-            return parse_radix(std::string_view(compact).substr(2), 8);
-        }
-        return parse_radix(std::string_view(compact).substr(1), 8);
-    }
-    // Take the longest prefix of the form [sign] digits [. digits] [exponent].
-    std::size_t i = 0;
-    std::string number;
-    if (i < compact.size() && (compact[i] == '+' || compact[i] == '-')) {
-        number += compact[i++];
-    }
-    bool digits = false;
-    while (i < compact.size() && compact[i] >= '0' && compact[i] <= '9') {
-        number += compact[i++];
-        digits = true;
-    }
-    if (i < compact.size() && compact[i] == '.') {
-        std::string fraction = ".";
-        std::size_t j = i + 1;
-        while (j < compact.size() && compact[j] >= '0' && compact[j] <= '9') {
-            fraction += compact[j++];
-        }
-        if (fraction.size() > 1 || digits) {
-            number += fraction;
-            digits = digits || fraction.size() > 1;
-            i = j;
-        }
-    }
-    if (!digits) {
-        return 0;
-    }
-    if (i < compact.size() &&
-        (compact[i] == 'e' || compact[i] == 'E' || compact[i] == 'd' || compact[i] == 'D')) {
-        std::string exponent = "e";
-        std::size_t j = i + 1;
-        if (j < compact.size() && (compact[j] == '+' || compact[j] == '-')) {
-            exponent += compact[j++];
-        }
-        bool exp_digits = false;
-        while (j < compact.size() && compact[j] >= '0' && compact[j] <= '9') {
-            exponent += compact[j++];
-            exp_digits = true;
-        }
-        if (exp_digits) {
-            number += exponent;
-        }
-    }
-    const double value = std::strtod(number.c_str(), nullptr);
-    return std::isfinite(value) ? value : 0.0;
-}
-
-bool reads_positive(std::string_view s) {
-    return leading_number(s) > 0;
-}
-
-std::string decimal(long n) {
-    return std::to_string(n);
 }
 
 }  // namespace velmora::text
