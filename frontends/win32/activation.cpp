@@ -81,8 +81,10 @@ void tap_alt() {
     SendInput(2, keys, sizeof(INPUT));
 }
 
+// The window of another program comes to the front once that program has taken the activation
+// in, which on a busy machine takes longer than a moment.
 bool is_foreground_soon(HWND hwnd) {
-    for (int i = 0; i < 10; ++i) {
+    for (int i = 0; i < 100; ++i) {
         if (GetForegroundWindow() == hwnd) {
             return true;
         }

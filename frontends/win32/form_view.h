@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "native_control.h"
@@ -53,6 +54,8 @@ private:
     void on_moved(const WINDOWPOS& pos);
     void fire_menu(UINT command);
     NativeControl* native_of(HWND hwnd);
+    // Gives the input focus to the shown control of this name (none for the empty name).
+    void focus_named(std::string_view name);
     void subclass(NativeControl& native, std::size_t index);
     static LRESULT CALLBACK control_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam,
                                          UINT_PTR index, DWORD_PTR self);

@@ -12,7 +12,8 @@ namespace velmora::probe {
 
 const char* const kActionUsage =
     "clickn TITLE TEXT N | row|dblrow TITLE ROW [LIST] | box SECONDS yes|no|ok | type TITLE CURRENT TEXT | "
-    "keys TEXT | front TITLE | idle TITLE SECONDS | steal FILE PATTERN TITLE SECONDS | "
+    "keys TEXT | front TITLE | idle TITLE SECONDS | settled CLASS SECONDS | steal FILE PATTERN TITLE SECONDS "
+    "| "
     "control TITLE TEXT SECONDS";
 
 namespace {
@@ -190,6 +191,21 @@ int wait_idle(const std::wstring& title, int seconds) {
     return 1;
 }
 
+// The program of these windows (all of its windows share one thread) answers messages again:
+// whatever its captions say by now, its run of sends is over.
+int wait_program_idle(const std::wstring& window_class, int seconds) {
+    for (int i = 0; i < seconds * 5; ++i) {
+        HWND hwnd = FindWindowW(window_class.c_str(), nullptr);
+        DWORD_PTR result = 0;
+        if (hwnd != nullptr && SendMessageTimeoutW(hwnd, WM_NULL, 0, 0, SMTO_NORMAL, 200, &result) != 0) {
+            return 0;
+        }
+        Sleep(hwnd == nullptr ? 200 : 0);
+    }
+    say("no window of class \"" + utf8(window_class) + "\" answered");
+    return 1;
+}
+
 bool file_holds(const std::wstring& file, const std::string& pattern) {
     FILE* in = _wfopen(file.c_str(), L"rb");
     if (in == nullptr) {
@@ -260,6 +276,9 @@ std::optional<int> run_action(const std::vector<std::wstring>& a) {
     }
     if (verb == L"idle" && n == 3) {
         return wait_idle(a[1], number(a[2]));
+    }
+    if (verb == L"settled" && n == 3) {
+        return wait_program_idle(a[1], number(a[2]));
     }
     if (verb == L"steal" && n == 5) {
         return steal(a[1], a[2], a[3], number(a[4]));
