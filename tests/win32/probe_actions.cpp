@@ -33,9 +33,14 @@ HWND first_titled(const std::wstring& title) {
     return windows.front();
 }
 
+// The window comes to the front, asked again now and then: under Wine the activation of another
+// program's window arrives late on a busy machine, and a late one would take the front from
+// whatever the program itself brought forward meanwhile.
 bool bring_forward(HWND hwnd) {
-    SetForegroundWindow(hwnd);
-    for (int i = 0; i < 50 && GetForegroundWindow() != hwnd; ++i) {
+    for (int i = 0; i < 250 && GetForegroundWindow() != hwnd; ++i) {
+        if (i % 25 == 0) {
+            SetForegroundWindow(hwnd);
+        }
         Sleep(20);
     }
     return GetForegroundWindow() == hwnd;
@@ -43,7 +48,10 @@ bool bring_forward(HWND hwnd) {
 
 // Real mouse clicks at a point of the screen, the window brought to the front first.
 int mouse_clicks(HWND window, POINT at, int clicks) {
-    bring_forward(window);
+    if (!bring_forward(window)) {
+        say("the window did not come to the front");
+        return 1;
+    }
     std::vector<INPUT> inputs(1 + 2 * static_cast<std::size_t>(clicks));
     for (auto& in : inputs) {
         in.type = INPUT_MOUSE;
