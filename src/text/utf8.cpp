@@ -1,6 +1,8 @@
 // UTF-8 decoding and encoding: a byte sequence that is no character is U+FFFD, one byte at a time.
 #include "text/text.h"
 
+#include <optional>
+
 namespace velmora::text {
 namespace {
 
@@ -8,6 +10,25 @@ constexpr char32_t kReplacement = 0xFFFD;
 
 bool is_continuation(unsigned char b) {
     return (b & 0xC0) == 0x80;
+}
+
+// Copies a text character by character; where `replace` gives a text for a character (its code
+// point, its byte count and first byte), that text stands in its place.
+template <typename Replace>
+std::string rewrite_characters(std::string_view s, Replace replace) {
+    std::string out;
+    out.reserve(s.size());
+    std::size_t pos = 0;
+    while (pos < s.size()) {
+        const std::size_t start = pos;
+        const char32_t c = decode_next(s, pos);
+        if (auto text = replace(c, pos - start, static_cast<unsigned char>(s[start]))) {
+            out += *text;
+        } else {
+            out.append(s.substr(start, pos - start));
+        }
+    }
+    return out;
 }
 
 }  // namespace
@@ -75,19 +96,13 @@ std::string encode(char32_t c) {
 }
 
 std::string sanitize(std::string_view s) {
-    std::string out;
-    out.reserve(s.size());
-    std::size_t pos = 0;
-    while (pos < s.size()) {
-        const std::size_t start = pos;
-        const char32_t c = decode_next(s, pos);
-        if (c == kReplacement && pos - start == 1 && static_cast<unsigned char>(s[start]) >= 0x80) {
-            out += encode(kReplacement);
-        } else {
-            out.append(s.substr(start, pos - start));
-        }
-    }
-    return out;
+    return rewrite_characters(
+        s, [](char32_t c, std::size_t bytes, unsigned char first) -> std::optional<std::string> {
+            if (c == kReplacement && bytes == 1 && first >= 0x80) {
+                return encode(kReplacement);
+            }
+            return std::nullopt;
+        });
 }
 
 std::u32string to_u32(std::string_view s) {
@@ -110,21 +125,15 @@ std::string from_u32(std::u32string_view s) {
 }
 
 std::string lower(std::string_view s) {
-    std::string out;
-    out.reserve(s.size());
-    std::size_t pos = 0;
-    while (pos < s.size()) {
-        const std::size_t start = pos;
-        const char32_t c = decode_next(s, pos);
+    return rewrite_characters(s, [](char32_t c, std::size_t, unsigned char) -> std::optional<std::string> {
         if (c >= 'A' && c <= 'Z') {
-            out += static_cast<char>(c + 0x20);
-        } else if (c >= 0xFF21 && c <= 0xFF3A) {
-            out += encode(c + 0x20);
-        } else {
-            out.append(s.substr(start, pos - start));
+            return std::string(1, static_cast<char>(c + 0x20));
         }
-    }
-    return out;
+        if (c >= 0xFF21 && c <= 0xFF3A) {
+            return encode(c + 0x20);
+        }
+        return std::nullopt;
+    });
 }
 
 }  // namespace velmora::text
