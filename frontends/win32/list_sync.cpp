@@ -18,7 +18,7 @@ void sync_rows(NativeControl& native, const ui::ListBox& list) {
     const LRESULT top = SendMessageW(native.hwnd, LB_GETTOPINDEX, 0, 0);
     SendMessageW(native.hwnd, WM_SETREDRAW, FALSE, 0);
     SendMessageW(native.hwnd, LB_RESETCONTENT, 0, 0);
-    for (const std::string& row : list.rows()) {
+    for (const std::string_view row : list.rows()) {
         SendMessageW(native.hwnd, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(widen(row).c_str()));
     }
     if (top > 0 && top < list.count()) {
@@ -26,7 +26,7 @@ void sync_rows(NativeControl& native, const ui::ListBox& list) {
     }
     SendMessageW(native.hwnd, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(native.hwnd, nullptr, TRUE);
-    native.rows = list.rows();
+    native.rows = list.rows().to_vector();
     native.selected.assign(native.rows.size(), 0);
     native.list_index = -2;
 }

@@ -5,10 +5,10 @@
 namespace velmora::extract {
 namespace {
 
-using Rows = std::vector<std::string>;
+using Rows = text::PackedLines;
 
 // Index of the first row at or after `from` equal to `text`; -1 when none.
-long find_row(const Rows& rows, const std::string& text, long from) {
+long find_row(const Rows& rows, std::string_view text, long from) {
     for (long i = from; i < static_cast<long>(rows.size()); ++i) {
         if (rows[static_cast<std::size_t>(i)] == text) {
             return i;
@@ -19,34 +19,34 @@ long find_row(const Rows& rows, const std::string& text, long from) {
 
 // Deadline and URL: the rows after the title in List3, none past the next contest's title. A
 // contest left with a single row whose text is a URL has no deadline row, only its URL.
-void read_data_rows(const Rows& list3, long at, const std::string& next_title, Contest& contest) {
-    Rows found;
+void read_data_rows(const Rows& list3, long at, std::string_view next_title, Contest& contest) {
+    std::vector<std::string_view> found;
     for (long row = at + 1; row < static_cast<long>(list3.size()) && found.size() < 2; ++row) {
-        const std::string& text = list3[static_cast<std::size_t>(row)];
+        const std::string_view text = list3[static_cast<std::size_t>(row)];
         if (text == next_title) {
             break;
         }
         found.push_back(text);
     }
-    if (found.size() == 1 && found[0].rfind("htt", 0) == 0) {
-        contest.url = found[0];
+    if (found.size() == 1 && found[0].starts_with("htt")) {
+        contest.url = std::string(found[0]);
         return;
     }
     if (!found.empty()) {
-        contest.deadline = found[0];
+        contest.deadline = std::string(found[0]);
     }
     if (found.size() > 1) {
-        contest.url = found[1];
+        contest.url = std::string(found[1]);
     }
 }
 
 void read_details(const Rows& list2, long at, Contest& contest) {
     for (long row = at + 1; row < static_cast<long>(list2.size()); ++row) {
-        const std::string& text = list2[static_cast<std::size_t>(row)];
+        const std::string_view text = list2[static_cast<std::size_t>(row)];
         if (text.empty()) {
             return;
         }
-        contest.details.push_back(text);
+        contest.details.emplace_back(text);
     }
 }
 
@@ -62,8 +62,8 @@ std::vector<Contest> contests_in(const ui::Form3& form) {
     for (std::size_t n = 0; n < titles.size(); ++n) {
         Contest contest;
         contest.number = static_cast<long>(n) + 1;
-        contest.title = titles[n];
-        const std::string next_title = n + 1 < titles.size() ? titles[n + 1] : std::string();
+        contest.title = std::string(titles[n]);
+        const std::string_view next_title = n + 1 < titles.size() ? titles[n + 1] : std::string_view();
         if (const long at = find_row(list3, contest.title, from3); at >= 0) {
             read_data_rows(list3, at, next_title, contest);
             from3 = at + 1;

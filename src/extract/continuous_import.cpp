@@ -10,7 +10,7 @@ namespace {
 
 constexpr int kAskExpiredMark = 4;
 
-bool keep_line(ui::Program& program, const std::string& line) {
+bool keep_line(ui::Program& program, std::string_view line) {
     ui::Form3& form = program.form3();
     if (text::left(line, 3) == "htt") {
         return true;
@@ -35,14 +35,14 @@ void Command1_Click(ui::Program& program) {
         ledger::CopyText(program.platform, GetData(program));  // the internal lists are shown: copy only
         return;
     }
-    form.Lines = text::split(GetData(program), "\r\n");
+    form.Lines.assign_split(GetData(program), "\r\n");
     form.Memo.clear();
     const long last =
         static_cast<long>(form.Lines.size()) - 2;  // the piece after the last CR LF is not a line
     for (form.LineNo = 0; form.LineNo <= last; ++form.LineNo) {
-        const std::string& line = form.Lines[static_cast<std::size_t>(form.LineNo)];
+        const std::string_view line = form.Lines[static_cast<std::size_t>(form.LineNo)];
         if (keep_line(program, line)) {
-            form.Memo += line + "\r\n";
+            form.Memo.append(line).append("\r\n");
         }
     }
     ledger::CopyText(program.platform, form.Memo);

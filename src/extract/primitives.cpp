@@ -7,17 +7,16 @@
 
 namespace velmora::extract {
 
-const std::string Primitives::kEmpty;
-
 void Primitives::GetLi() {
-    set_lines_from(platform.clipboard_text());
+    // The clipboard's text is read into the lines' own block: a newsletter is not copied again,
+    // and the room of the last one is used again.
+    std::string block = form.Lines.take_block();
+    platform.clipboard_text_into(block);
+    form.Lines.assign_split(std::move(block), "\r\n");
 }
 
 void Primitives::set_lines_from(std::string_view text) {
-    // The old lines go first, so that the new ones take their place in memory instead of piling
-    // up beside them (a newsletter is 100,000s of lines); the list itself keeps its room for the
-    // next newsletter. `text` is never one of the lines.
-    text::split_into(text, "\r\n", form.Lines);
+    form.Lines.assign_split(std::string(text), "\r\n");
 }
 
 void Primitives::SKK() {
@@ -30,7 +29,7 @@ void Primitives::set_line(long k, std::string_view text) {
     if (k < 0 || k >= static_cast<long>(form.Lines.size())) {
         return;
     }
-    form.Lines[static_cast<std::size_t>(k)].assign(text);  // in the line's own storage
+    form.Lines.assign(static_cast<std::size_t>(k), text);
 }
 
 void Primitives::LA0(std::string& title) {
@@ -40,28 +39,28 @@ void Primitives::LA0(std::string& title) {
     form.List3.add_item(title);
 }
 
-void Primitives::LA0(std::string&& title) {
-    text::trim_in_place(title);
-    form.List1.add_item(title);
-    form.List2.add_item(title);
-    form.List3.add_owned(std::move(title));
+void Primitives::LA0(std::string_view title) {
+    const std::string_view trimmed = text::trim_view(title);
+    form.List1.add_item(trimmed);
+    form.List2.add_item(trimmed);
+    form.List3.add_item(trimmed);
 }
 
 void Primitives::LA1(std::string_view text) {
-    form.List1.add_owned(text::trim(text));
+    form.List1.add_item(text::trim_view(text));
 }
 void Primitives::LA2(std::string_view text) {
-    form.List2.add_owned(text::trim(text));
+    form.List2.add_item(text::trim_view(text));
 }
 void Primitives::LA3(std::string_view text) {
-    form.List3.add_owned(text::trim(text));
+    form.List3.add_item(text::trim_view(text));
 }
 
 long Primitives::Naiyou(long start, std::string_view marker) {
     const long last = ULI();
     long k = start;
     for (; k <= last; ++k) {
-        const std::string& line = L(k);
+        const std::string_view line = L(k);
         if (!marker.empty() && text::contains(line, marker)) {
             break;
         }

@@ -33,9 +33,9 @@ public:
     void SKK();
 
     // Line k of Lines; a line beyond either end reads as the empty text.
-    const std::string& L(long k) const {
+    std::string_view L(long k) const {
         if (k < 0 || k >= static_cast<long>(form.Lines.size())) {
-            return kEmpty;
+            return {};
         }
         return form.Lines[static_cast<std::size_t>(k)];
     }
@@ -44,8 +44,8 @@ public:
 
     // Trims the caller's title in place and adds it to List1, List2 and List3 (starts a contest entry).
     void LA0(std::string& title);
-    // LA0 of a title the caller no longer needs: it becomes the List3 row without a copy.
-    void LA0(std::string&& title);
+    // LA0 of a title the caller keeps as it is.
+    void LA0(std::string_view title);
     void LA1(std::string_view text);  // List1 only, trimmed
     void LA2(std::string_view text);  // List2 only, trimmed (the empty text is a blank separator row)
     void LA3(std::string_view text);  // List3 only, trimmed (deadline and URL rows)
@@ -73,7 +73,6 @@ private:
         using is_transparent = void;
         std::size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
     };
-    static const std::string kEmpty;
     mutable std::unordered_map<std::string, std::string, TextHash, std::equal_to<>> m_dates;
     mutable locale::CivilDate m_dates_day;
     mutable long m_dates_rounded = -1;

@@ -23,7 +23,7 @@ long start_of_100(const extract::Primitives& x) {
 // home-page section when that line opens no new field), then read for URL and deadline.
 void detail_line_100(extract::Primitives& x, long& section) {
     ui::Form3& f = x.form;
-    const std::string& line = x.L(f.LineNo);
+    const std::string_view line = x.L(f.LineNo);
     if (text::contains(line, "[ホームページ]")) {
         section = kHomePage;
     }
@@ -32,18 +32,18 @@ void detail_line_100(extract::Primitives& x, long& section) {
     }
     if (!text::contains(x.L(f.LineNo + 1), "[") && section == kHomePage) {
         // LA2 of the joined text, built once as the row itself.
-        const std::string& next = x.L(f.LineNo + 1);
+        const std::string_view next = x.L(f.LineNo + 1);
         std::string joined;
         joined.reserve(line.size() + next.size());
         joined += line;
         joined += next;
         text::trim_in_place(joined);
-        f.List2.add_owned(std::move(joined));
+        f.List2.add_item(joined);
         ++f.LineNo;
     } else {
         x.LA2(line);
     }
-    const std::string& current = x.L(f.LineNo);
+    const std::string_view current = x.L(f.LineNo);
     if (section != kHomePage) {
         return;
     }
@@ -65,7 +65,7 @@ void P100(extract::Primitives& x) {
     const long last = x.ULI();
     long section = kHomePage;
     for (f.LineNo = start_of_100(x); f.LineNo <= last - 1; ++f.LineNo) {
-        const std::string& line = x.L(f.LineNo);
+        const std::string_view line = x.L(f.LineNo);
         if (text::contains(line, "寄せられた投稿")) {
             return;
         }

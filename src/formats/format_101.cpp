@@ -63,7 +63,7 @@ bool is_numbered_header(std::string_view line) {
 void undated_contest(extract::Primitives& x, BlankFinder& blanks) {
     ui::Form3& f = x.form;
     f.Mode = 0;
-    const std::string& line = x.L(f.LineNo);
+    const std::string_view line = x.L(f.LineNo);
     x.LA1(line);
     x.LA3(line);
     x.LA3(f.Today);
@@ -75,23 +75,25 @@ void undated_contest(extract::Primitives& x, BlankFinder& blanks) {
 
 // A numbered header: joined with the next line unless that is the URL, its time of day in front
 // of "締切" dropped, then title, deadline and URL.
-void numbered_contest(extract::Primitives& x) {
+// `line` is scratch room reused from contest to contest.
+void numbered_contest(extract::Primitives& x, std::string& line) {
     ui::Form3& f = x.form;
     f.Mode = 0;
     // The header stands at most on the line before the last, so it and the line below are lines
-    // of the text; both are rewritten in their own storage.
+    // of the text; the joined and cut texts replace them in Lines, as later tests read them.
+    line.assign(x.L(f.LineNo));
     if (!text::starts_with(x.L(f.LineNo + 1), "htt")) {
-        f.Lines[static_cast<std::size_t>(f.LineNo + 1)].insert(0, x.L(f.LineNo));
+        line.append(x.L(f.LineNo + 1));
         ++f.LineNo;
     }
-    std::string& line = f.Lines[static_cast<std::size_t>(f.LineNo)];
     const long p = text::find(line, "締切");
     if (p > 6 && text::mid_view(line, p - 3, 1) != "/") {
         const std::size_t from = text::left_view(line, p - 7).size();
         line.erase(from, text::left_view(line, p - 1).size() - from);
     }
     x.LA0(line);
-    const std::string& title = x.form.List2.rows().back();
+    x.set_line(f.LineNo, line);
+    const std::string_view title = x.form.List2.rows().back();
     const long cut = text::find(title, "締切");
     f.Pend = cut > 0 ? text::left_view(title, cut - 1) : std::string_view();
     x.LA3(x.FixDate(text::right_view(f.Pend, 5)));
@@ -106,6 +108,7 @@ void P101(extract::Primitives& x) {
     x.GetLi();
     const long last = x.ULI();
     BlankFinder blanks(x);
+    std::string header;
     f.LineNo = start_of_101(x);
     f.Mode = 1;
     for (; f.LineNo <= last; ++f.LineNo) {
@@ -114,10 +117,10 @@ void P101(extract::Primitives& x) {
             undated_contest(x, blanks);
         }
         if (is_numbered_header(x.L(f.LineNo))) {
-            numbered_contest(x);
+            numbered_contest(x, header);
             title_added = true;
         }
-        const std::string& line = x.L(f.LineNo);
+        const std::string_view line = x.L(f.LineNo);
         // ":" is one byte that no other character contains, so its byte offset cuts the same
         // text as its character position.
         const std::size_t colon = line.find(':');

@@ -21,7 +21,7 @@ long start_of_102(const extract::Primitives& x) {
 
 // The next line from its first "htt" on; the empty text when it holds none.
 std::string_view url_below(const extract::Primitives& x, long i) {
-    const std::string& next = x.L(i + 1);
+    const std::string_view next = x.L(i + 1);
     const long p = text::find(next, "htt");
     return p > 0 ? text::trim_view(text::mid_view(next, p)) : std::string_view();
 }
@@ -33,7 +33,7 @@ void P102(extract::Primitives& x) {
     x.GetLi();
     const long last = x.ULI();
     for (f.LineNo = start_of_102(x); f.LineNo <= last; ++f.LineNo) {
-        const std::string& line = x.L(f.LineNo);
+        const std::string_view line = x.L(f.LineNo);
         if (text::contains(line, kRule)) {
             f.Mode = 0;
             x.LA2("");
@@ -47,8 +47,7 @@ void P102(extract::Primitives& x) {
             }
         }
         if (text::reads_positive(text::left_view(line, 2)) && text::contains(line, "・・・")) {
-            std::string title = line;
-            x.LA0(std::move(title));
+            x.LA0(line);
             f.Pend = url_below(x, f.LineNo);
             f.Mode = 1;
         }

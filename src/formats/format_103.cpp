@@ -66,7 +66,7 @@ void inside_entry(extract::Primitives& x) {
         x.LA2("");
         x.set_line(f.LineNo, "");
     }
-    const std::string& line = x.L(f.LineNo);
+    const std::string_view line = x.L(f.LineNo);
     if (text::trim_view(line).empty()) {
         return;
     }
@@ -127,8 +127,7 @@ void P103(extract::Primitives& x) {
         if (f.Mode == kBetween) {
             if (text::starts_with(x.L(f.LineNo), "●")) {
                 f.Mode = kInside;
-                std::string title = x.L(f.LineNo);
-                x.LA0(std::move(title));
+                x.LA0(x.L(f.LineNo));
             }
         } else if (f.Mode == kInside) {
             inside_entry(x);

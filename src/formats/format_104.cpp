@@ -11,8 +11,8 @@ constexpr long kLastDetail = 11;
 void contest_104(extract::Primitives& x) {
     ui::Form3& f = x.form;
     const long i = f.LineNo;
-    const std::string& line = x.L(i);
-    const std::string& next = x.L(i + 1);
+    const std::string_view line = x.L(i);
+    const std::string_view next = x.L(i + 1);
     long k = 2;
     f.Memo = x.SeqLabel(f.Mode);
     f.Memo += text::trim_view(text::mid_view(line, 3));

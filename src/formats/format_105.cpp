@@ -37,7 +37,7 @@ void copy_to_url(extract::Primitives& x) {
     f.Pend.clear();
     long k = f.LineNo + 1;
     for (; k <= x.ULI(); ++k) {
-        const std::string& line = x.L(k);
+        const std::string_view line = x.L(k);
         if (text::starts_with(line, kPrize)) {
             f.LineNo = k - 1;
             return;
@@ -61,10 +61,10 @@ void copy_to_url(extract::Primitives& x) {
 
 // The "【応募締切】" row of the contest just added, found walking back to its title.
 void add_deadline(extract::Primitives& x) {
-    const std::vector<std::string>& rows = x.form.List2.rows();
-    for (auto row = rows.rbegin(); row != rows.rend() && !row->empty(); ++row) {
-        if (text::contains(*row, "【応募締切】")) {
-            x.LA3(text::mid_view(*row, 7));
+    const text::PackedLines& rows = x.form.List2.rows();
+    for (std::size_t n = rows.size(); n > 0 && !rows[n - 1].empty(); --n) {
+        if (text::contains(rows[n - 1], "【応募締切】")) {
+            x.LA3(text::mid_view(rows[n - 1], 7));  // List3: the view into List2 stays valid
             return;
         }
     }

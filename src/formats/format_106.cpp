@@ -38,10 +38,9 @@ void P106(extract::Primitives& x) {
         if (!Q106(x.L(i))) {
             continue;
         }
-        std::string title = x.L(i);
-        x.LA0(std::move(title));
+        x.LA0(x.L(i));
         // Without "〆" the cut starts at position 2 of the line, as the newsletter has always been read.
-        const std::string& date_line = x.L(i + 3);
+        const std::string_view date_line = x.L(i + 3);
         x.LA3(text::mid_view(date_line, text::find(date_line, "〆") + 2, 10));
         x.LA3(x.L(i + 2));
         i = x.Naiyou(i + 1, "応募したら→");

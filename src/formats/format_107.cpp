@@ -24,7 +24,7 @@ bool starts_item(const extract::Primitives& x, long k) {
 // contest never takes over the details and deadlines of those after it.
 void copy_details(extract::Primitives& x, long header, long last) {
     for (long k = header + 4; k <= last; ++k) {
-        const std::string& line = x.L(k);
+        const std::string_view line = x.L(k);
         if (text::trim_view(line).empty() || starts_item(x, k)) {
             break;
         }
@@ -52,7 +52,7 @@ void P107(extract::Primitives& x) {
         x.form.Pend += text::mid_view(x.L(i + 3), 5);
         x.LA0(x.form.Pend);
         x.LA2(x.L(i + 1));
-        const std::string& url_line = x.L(i + 2);
+        const std::string_view url_line = x.L(i + 2);
         x.LA2(url_line);
         const long htt = text::find(url_line, "htt");
         x.form.Pend = htt == 0 ? std::string_view() : text::trim_view(text::mid_view(url_line, htt));

@@ -1,6 +1,6 @@
-// Format 108: "(nn)" header lines (full-width forms accepted: every tested line is narrowed in
-// place); the line below holds a word and a "／" date, the body ends at the first blank line and
-// the URL is the body's last line.
+// Format 108: "(nn)" header lines (full-width forms accepted: a header is read narrowed); the
+// line below holds a word and a "／" date, the body ends at the first blank line and the URL is
+// the body's last line.
 #include <algorithm>
 
 #include "formats/header_tests_106_115.h"
@@ -26,21 +26,26 @@ bool is_header_108(std::string_view line) {
     return text::reads_positive(text::mid_view(line, 2, 2));
 }
 
-// Narrows line i in its own place (every tested line is kept narrowed) and tests it; i is within
-// the lines. The narrowed text is written into `scratch`, whose buffer then changes places with
-// the line's, so that narrowing line after line reuses buffers instead of making new ones.
+// Tests line i as it reads narrowed. The test looks at the first four characters only, so only
+// they are narrowed first; a header is then narrowed whole and kept so in Lines, as it is read
+// again. Other tested lines are never read again. i is within the lines; `scratch` is reused room.
 bool test_and_store(extract::Primitives& x, long i, std::string& scratch) {
-    std::string& line = x.form.Lines[static_cast<std::size_t>(i)];
-    if (!is_ascii(line)) {  // a line of ASCII only narrows to itself
-        extract::Primitives::narrow_into(line, scratch);
-        line.swap(scratch);
+    const std::string_view line = x.L(i);
+    if (is_ascii(line)) {  // a line of ASCII only narrows to itself
+        return is_header_108(line);
     }
-    return is_header_108(line);
+    extract::Primitives::narrow_into(text::left_view(line, 4), scratch);
+    if (!is_header_108(scratch)) {
+        return false;
+    }
+    extract::Primitives::narrow_into(line, scratch);
+    x.set_line(i, scratch);
+    return true;
 }
 
 // The deadline line cut two characters past its first "／", trimmed and narrowed; the List2 row
 // is its leading word followed by the date, and the date alone goes to List3.
-void add_deadline(extract::Primitives& x, const std::string& deadline_line) {
+void add_deadline(extract::Primitives& x, std::string_view deadline_line) {
     const long slash = text::find(deadline_line, "／");
     x.form.Work = x.narrow(text::trim_view(text::left_view(deadline_line, slash + 2)));
     const std::string& work = x.form.Work;

@@ -37,7 +37,7 @@ std::string_view category(std::string_view line) {
 }
 
 void extract_item(extract::Primitives& x, long i) {
-    const std::string& header = x.L(i);
+    const std::string_view header = x.L(i);
     x.form.ItemNo += 1;
     x.form.Pend = x.SeqLabel(x.form.ItemNo);
     x.form.Pend += text::mid_view(header, text::find(header, "】") + 1);

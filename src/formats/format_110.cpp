@@ -34,7 +34,7 @@ std::string category(std::string_view line) {
 // those of the items below it.
 void add_fields(extract::Primitives& x, long header, long last) {
     for (long k = header; k <= last; ++k) {
-        const std::string& line = x.L(k);
+        const std::string_view line = x.L(k);
         if (k > header && Q110(line)) {
             break;
         }

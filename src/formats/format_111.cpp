@@ -6,20 +6,34 @@
 
 namespace velmora::formats {
 
+namespace {
+
+// The header test of a line already trimmed.
+bool is_header_111(std::string_view line) {
+    return text::mid_view(line, 1, 1) == "▼" && text::mid_view(line, 2, 1) == "［" &&
+           text::mid_view(line, 5, 1) == "］" && text::reads_positive(text::mid_view(line, 3, 2));
+}
+
+}  // namespace
+
 bool Q111(std::string& line) {
     const std::string_view kept = text::trim_view(line);
     if (kept.size() != line.size()) {
         line = std::string(kept);
     }
-    return text::mid_view(line, 1, 1) == "▼" && text::mid_view(line, 2, 1) == "［" &&
-           text::mid_view(line, 5, 1) == "］" && text::reads_positive(text::mid_view(line, 3, 2));
+    return is_header_111(line);
 }
 
 namespace {
 
 // Trims line i in its own place (every tested line is kept trimmed); i is within the lines.
 bool test_and_store(extract::Primitives& x, long i) {
-    return Q111(x.form.Lines[static_cast<std::size_t>(i)]);
+    const std::string_view line = x.L(i);
+    const std::string_view kept = text::trim_view(line);
+    if (kept.size() != line.size()) {
+        x.set_line(i, kept);
+    }
+    return is_header_111(x.L(i));
 }
 
 }  // namespace

@@ -30,7 +30,7 @@ void P112(extract::Primitives& x) {
         x.form.Pend = x.SeqLabel(x.form.ItemNo);
         x.form.Pend += x.L(i + 1);
         x.LA0(x.form.Pend);
-        const std::string& date_line = x.L(i + 2);
+        const std::string_view date_line = x.L(i + 2);
         x.LA3(x.FixDate(text::mid_view(date_line, text::find(date_line, "、") + 1, 8)));
         x.LA3(text::mid_view(x.L(i + 3), 4));
         i = x.Naiyou(i + 2, "");

@@ -53,7 +53,7 @@ BlockFields find_block_fields(const extract::Primitives& x, long last) {
 // The single-line layout: prize and deadline on the header, body and URL below. The search for
 // the URL ends at the next header, so an item without a URL keeps its own lines only.
 void single_line_item(extract::Primitives& x, long& i, long last) {
-    const std::string& header = x.L(i);
+    const std::string_view header = x.L(i);
     const long close = text::find(header, "】");
     const long until = text::find(header, "締切日");
     const long count = until - close - 2;
@@ -63,7 +63,7 @@ void single_line_item(extract::Primitives& x, long& i, long last) {
     x.LA0(x.form.Pend);
     x.LA3(x.FixDate(text::replace_all(text::mid_view(header, until + 3), ")", "")));
     for (long k = i + 1; k <= last && !is_header(x.L(k)); ++k) {
-        const std::string& line = x.L(k);
+        const std::string_view line = x.L(k);
         if (!text::trim_view(line).empty()) {
             x.LA2(line);
         }

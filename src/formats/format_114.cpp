@@ -21,7 +21,7 @@ void P114(extract::Primitives& x) {
         x.LA0(x.form.Pend);
         x.LA3(x.FixDate(text::right_view(text::trim_view(x.L(i + 6)), 11)));
         // A URL line without "htt" leaves an empty URL row, keeping the title-deadline-URL rows.
-        const std::string& url_line = x.L(i + 2);
+        const std::string_view url_line = x.L(i + 2);
         const long htt = text::find(url_line, "htt");
         x.LA3(htt == 0 ? std::string_view() : text::mid_view(url_line, htt));
         i = x.Naiyou(i + 1, "");

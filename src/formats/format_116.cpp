@@ -15,7 +15,7 @@ void item_116(extract::Primitives& x) {
     x.LA0(x.form.Pend);
 
     // Without "|締:" the find gives 0, so the date is read from position 3 of the line.
-    const std::string& due = x.L(i + 1);
+    const std::string_view due = x.L(i + 1);
     x.LA3(x.FixDate(text::mid_view(due, text::find(due, "|締:") + 3, 8)));
 
     x.LA3(text::starts_with(x.L(i + 2), "htt") ? x.L(i + 2) : x.L(i + 3));

@@ -11,7 +11,7 @@ namespace {
 // Adds every "☆締切" deadline up to and including the first "☆URL" line, then that URL.
 void fields_118(extract::Primitives& x, long from, long last) {
     for (long k = from; k <= last; ++k) {
-        const std::string& line = x.L(k);
+        const std::string_view line = x.L(k);
         if (text::starts_with(line, "☆締切")) {
             x.LA3(x.FixDate(text::trim_view(text::mid_view(line, 4))));
         }

@@ -44,7 +44,7 @@ void item_121(extract::Primitives& x) {
     title += text::trim_view(text::mid_view(x.L(i), 7));
     x.LA0(std::move(title));
     x.LA3(x.FixDate(deadline_text_121(x.L(i + 1))));
-    const std::string& link = x.L(i + 2);
+    const std::string_view link = x.L(i + 2);
     x.LA3(text::mid_view(link, text::find(link, "：") + 1));
     i = x.Naiyou(i + 1, "");
 }

@@ -218,7 +218,7 @@ void for_rows(const std::optional<std::vector<long>>& named, long first, long en
 bool already_stocked(ui::Program& program, const Contest& contest, const StockMarks& marks,
                      const ImportIndex* index) {
     const Finder url(contest.url);
-    const std::vector<std::string>& entries = program.form2.List1.rows();
+    const text::PackedLines& entries = program.form2.List1.rows();
     const long count = static_cast<long>(entries.size());
     bool found = false;
     for_rows(index ? index->stock_rows_with(contest.url, count) : std::nullopt, 0, count, 1, [&](long row) {
@@ -269,7 +269,7 @@ std::string check_contest(ui::Program& program, int mode, StockSave save, Import
     const long count = history.count();
     for_rows(index ? index->history_rows_with(contest.root) : std::nullopt, count - 1, -1, -1, [&](long i) {
         // Read in place: the only change to the list (a removal) ends the scan.
-        const std::string& record = history.rows()[static_cast<std::size_t>(i)];
+        const std::string_view record = history.rows()[static_cast<std::size_t>(i)];
         if (!root.in(record)) {
             return false;
         }

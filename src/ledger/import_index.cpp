@@ -38,7 +38,7 @@ std::size_t filter_bit(std::uint64_t key) {
 
 }  // namespace
 
-ImportIndex::ImportIndex(const std::vector<std::string>& history, const std::vector<std::string>& stock,
+ImportIndex::ImportIndex(const text::PackedLines& history, const text::PackedLines& stock,
                          const std::vector<std::string>& needles)
     : m_stock_count(static_cast<long>(stock.size())) {
     for (const std::string& needle : needles) {
@@ -58,9 +58,9 @@ bool ImportIndex::might_hold(std::uint64_t key) const {
     return (m_filter[bit / 64] >> (bit % 64)) & 1;
 }
 
-void ImportIndex::index_rows(const std::vector<std::string>& rows, Postings& postings) const {
+void ImportIndex::index_rows(const text::PackedLines& rows, Postings& postings) const {
     for (std::size_t row = 0; row < rows.size(); ++row) {
-        const std::string& text = rows[row];
+        const std::string_view text = rows[row];
         for (std::size_t at = 0; at + kKeyBytes <= text.size(); ++at) {
             const std::uint64_t key = key_at(text.data() + at);
             if (!might_hold(key)) {

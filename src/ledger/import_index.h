@@ -15,11 +15,13 @@
 #include <unordered_map>
 #include <vector>
 
+#include "text/packed_lines.h"
+
 namespace velmora::ledger {
 
 class ImportIndex {
 public:
-    ImportIndex(const std::vector<std::string>& history, const std::vector<std::string>& stock,
+    ImportIndex(const text::PackedLines& history, const text::PackedLines& stock,
                 const std::vector<std::string>& needles);
 
     // The history rows (current positions, newest first) that may contain the needle; nullopt
@@ -33,7 +35,7 @@ public:
 
 private:
     using Postings = std::unordered_map<std::uint64_t, std::vector<long>>;
-    void index_rows(const std::vector<std::string>& rows, Postings& postings) const;
+    void index_rows(const text::PackedLines& rows, Postings& postings) const;
     bool might_hold(std::uint64_t key) const;
 
     std::array<std::uint64_t, 1024> m_filter{};  // a bit per hashed key

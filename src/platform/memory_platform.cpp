@@ -102,6 +102,10 @@ std::string MemoryPlatform::clipboard_text() {
     return m_clipboard.value_or("");
 }
 
+void MemoryPlatform::clipboard_text_into(std::string& text) {
+    text.assign(m_clipboard ? std::string_view(*m_clipboard) : std::string_view());
+}
+
 void MemoryPlatform::clear_clipboard() {
     m_clipboard.reset();
 }

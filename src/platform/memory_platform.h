@@ -44,6 +44,7 @@ public:
     // Platform.
     locale::DateTime now() override { return m_now; }
     std::string clipboard_text() override;
+    void clipboard_text_into(std::string& text) override;
     void clear_clipboard() override;
     void set_clipboard_text(std::string_view text) override;
     Answer message_box(std::string_view text, Buttons buttons,

@@ -84,35 +84,69 @@ std::string narrow(std::string_view text_in) {
     return out;
 }
 
+namespace {
+
+bool is_continuation(unsigned char b) {
+    return (b & 0xC0) == 0x80;
+}
+
+// Whether the character at pos is one that narrowing never changes and that is well-formed, so
+// its bytes can be copied as they stand: ASCII, and the three-byte characters outside
+// U+2000-U+2FFF (’ ”), U+3000-U+30FF (signs, kana), U+D000-U+DFFF (surrogates) and
+// U+F000-U+FFFF (full-width forms); E0 is left out for its overlong forms. Kanji pass here.
+std::size_t plain_char_length(std::string_view s, std::size_t pos) {
+    const auto b0 = static_cast<unsigned char>(s[pos]);
+    if (b0 < 0x80) {
+        return 1;
+    }
+    const bool three_byte_plain =
+        (b0 >= 0xE4 && b0 <= 0xEC) || b0 == 0xE1 || b0 == 0xEE ||
+        (b0 == 0xE3 && pos + 1 < s.size() && static_cast<unsigned char>(s[pos + 1]) >= 0x84);
+    if (three_byte_plain && pos + 2 < s.size() && is_continuation(static_cast<unsigned char>(s[pos + 1])) &&
+        is_continuation(static_cast<unsigned char>(s[pos + 2]))) {
+        return 3;
+    }
+    return 0;
+}
+
+// Narrows the one character at pos (any other character, or a malformed byte) onto out.
+void narrow_char(std::string_view text_in, std::size_t& pos, std::string& out) {
+    const Replacements& r = replacements();
+    const std::size_t start = pos;
+    const char32_t c = text::decode_next(text_in, pos);
+    if (c >= 0xFF01 && c <= 0xFF5E) {
+        out += static_cast<char>(c - 0xFEE0);
+    } else if (c >= kBlockStart && c < kBlockEnd && !r.block[c - kBlockStart].empty()) {
+        out += r.block[c - kBlockStart];
+    } else if (const auto it = c < kBlockStart || c >= 0xFF00 ? r.others.find(c) : r.others.end();
+               it != r.others.end()) {
+        out += it->second;
+    } else if (c == 0xFFFD) {
+        out += text::encode(c);  // also what a malformed byte reads as
+    } else {
+        out.append(text_in.substr(start, pos - start));
+    }
+}
+
+}  // namespace
+
 void narrow_into(std::string_view text_in, std::string& out) {
-    // Some parsers narrow every line of a newsletter: the text is walked once, and a character
-    // that stays (ASCII, kanji, hiragana) is copied as its bytes stand.
+    // Some parsers narrow a line of every contest: runs of characters that stay (ASCII, kanji,
+    // hiragana) are copied as their bytes stand, and only the rest is looked up one by one.
     out.clear();
     out.reserve(text_in.size());
-    const Replacements& r = replacements();
     std::size_t pos = 0;
+    std::size_t run = 0;  // start of the bytes still to be copied as they stand
     while (pos < text_in.size()) {
-        const std::size_t start = pos;
-        const auto byte = static_cast<unsigned char>(text_in[pos]);
-        if (byte < 0x80) {
-            out += static_cast<char>(byte);
-            ++pos;
+        if (const std::size_t n = plain_char_length(text_in, pos); n > 0) {
+            pos += n;
             continue;
         }
-        const char32_t c = text::decode_next(text_in, pos);
-        if (c >= 0xFF01 && c <= 0xFF5E) {
-            out += static_cast<char>(c - 0xFEE0);
-        } else if (c >= kBlockStart && c < kBlockEnd && !r.block[c - kBlockStart].empty()) {
-            out += r.block[c - kBlockStart];
-        } else if (const auto it = c < kBlockStart || c >= 0xFF00 ? r.others.find(c) : r.others.end();
-                   it != r.others.end()) {
-            out += it->second;
-        } else if (c == 0xFFFD) {
-            out += text::encode(c);  // also what a malformed byte reads as
-        } else {
-            out.append(text_in.substr(start, pos - start));
-        }
+        out.append(text_in.substr(run, pos - run));
+        narrow_char(text_in, pos, out);
+        run = pos;
     }
+    out.append(text_in.substr(run));
 }
 
 }  // namespace velmora::locale

@@ -31,6 +31,9 @@ public:
 
     // The clipboard's plain text; the empty text when it holds none.
     virtual std::string clipboard_text() = 0;
+    // clipboard_text into a buffer the caller keeps, so that a newsletter read again and again
+    // reuses its room.
+    virtual void clipboard_text_into(std::string& text) { text = clipboard_text(); }
     virtual void clear_clipboard() = 0;
     virtual void set_clipboard_text(std::string_view text) = 0;
 

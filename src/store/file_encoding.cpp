@@ -9,9 +9,9 @@ namespace {
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 constexpr std::string_view kLineEnd = "\r\n";
 
-std::optional<std::string> encode_cp932(const std::vector<std::string>& lines) {
+std::optional<std::string> encode_cp932(const text::PackedLines& lines) {
     std::string bytes;
-    for (const auto& line : lines) {
+    for (std::string_view line : lines) {
         auto encoded = cp932::encode(line);
         if (!encoded) {
             return std::nullopt;
@@ -22,9 +22,9 @@ std::optional<std::string> encode_cp932(const std::vector<std::string>& lines) {
     return bytes;
 }
 
-std::string encode_utf8(const std::vector<std::string>& lines) {
+std::string encode_utf8(const text::PackedLines& lines) {
     std::string bytes(kByteOrderMark);
-    for (const auto& line : lines) {
+    for (std::string_view line : lines) {
         bytes += text::sanitize(line);
         bytes += kLineEnd;
     }
@@ -48,7 +48,7 @@ std::vector<std::string> split_lines(std::string_view text) {
 
 }  // namespace
 
-std::string encode_file(const std::vector<std::string>& lines) {
+std::string encode_file(const text::PackedLines& lines) {
     if (auto bytes = encode_cp932(lines)) {
         return *bytes;
     }

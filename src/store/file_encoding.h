@@ -6,9 +6,11 @@
 #include <string_view>
 #include <vector>
 
+#include "text/packed_lines.h"
+
 namespace velmora::store::detail {
 
-std::string encode_file(const std::vector<std::string>& lines);
+std::string encode_file(const text::PackedLines& lines);
 std::vector<std::string> decode_file(std::string_view bytes);
 
 }  // namespace velmora::store::detail

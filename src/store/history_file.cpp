@@ -28,7 +28,7 @@ std::vector<std::string> load_history(const std::filesystem::path& dir) {
     return records;
 }
 
-SaveResult save_history(const std::filesystem::path& dir, const std::vector<std::string>& records) {
+SaveResult save_history(const std::filesystem::path& dir, const text::PackedLines& records) {
     return write_lines(dir / kHistoryFile, records);
 }
 

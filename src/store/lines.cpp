@@ -100,7 +100,7 @@ std::optional<std::vector<std::string>> read_lines(const std::filesystem::path& 
     return detail::decode_file(bytes);
 }
 
-SaveResult write_lines(const std::filesystem::path& file, const std::vector<std::string>& lines) {
+SaveResult write_lines(const std::filesystem::path& file, const text::PackedLines& lines) {
     const auto temp = temp_path_of(file);
     if (auto failed = write_temp(temp, detail::encode_file(lines))) {
         return failure(file, temp, failed->step, failed->ec);

@@ -17,7 +17,7 @@ std::optional<std::vector<std::string>> load_stock(const std::filesystem::path& 
     return read_lines(dir / kStockFile);
 }
 
-SaveResult save_stock(const std::filesystem::path& dir, const std::vector<std::string>& entries) {
+SaveResult save_stock(const std::filesystem::path& dir, const text::PackedLines& entries) {
     return write_lines(dir / kStockFile, entries);
 }
 

@@ -12,6 +12,8 @@
 #include <string_view>
 #include <vector>
 
+#include "text/packed_lines.h"
+
 namespace velmora::store {
 
 struct SaveResult {
@@ -27,7 +29,7 @@ std::optional<std::vector<std::string>> read_lines(const std::filesystem::path& 
 
 // Replaces the file crash-safely: a temporary file beside it, written, flushed, renamed over
 // it. Each line ends with CR LF. A failure at any point leaves the previous file whole.
-SaveResult write_lines(const std::filesystem::path& file, const std::vector<std::string>& lines);
+SaveResult write_lines(const std::filesystem::path& file, const text::PackedLines& lines);
 
 // A number as the program writes it: one blank, plain decimal, one blank (" 3000 ", "-5 ").
 std::string number_line(double value);
@@ -55,7 +57,7 @@ SaveResult save_window_file(const std::filesystem::path& dir, double top, double
 
 // zov21.ini, or when it is absent zov2.ini converted (date, date again, "0abcd", the rest).
 std::vector<std::string> load_history(const std::filesystem::path& dir);
-SaveResult save_history(const std::filesystem::path& dir, const std::vector<std::string>& records);
+SaveResult save_history(const std::filesystem::path& dir, const text::PackedLines& records);
 
 // zov3.ini: title "%0" code per line. A line without "%0" is a title with an empty code.
 struct Flowchart {
@@ -72,7 +74,7 @@ SaveResult save_id_book(const std::filesystem::path& dir, const std::vector<std:
 
 // zov5.ini: one stock entry per line.
 std::optional<std::vector<std::string>> load_stock(const std::filesystem::path& dir);
-SaveResult save_stock(const std::filesystem::path& dir, const std::vector<std::string>& entries);
+SaveResult save_stock(const std::filesystem::path& dir, const text::PackedLines& entries);
 // Creates an empty zov5.ini when there is none.
 SaveResult ensure_stock_file(const std::filesystem::path& dir);
 

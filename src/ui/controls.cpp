@@ -87,6 +87,13 @@ std::string ListBox::row(long i) const {
     if (i < 0 || i >= count()) {
         return {};
     }
+    return std::string(m_rows[static_cast<std::size_t>(i)]);
+}
+
+std::string_view ListBox::row_view(long i) const {
+    if (i < 0 || i >= count()) {
+        return {};
+    }
     return m_rows[static_cast<std::size_t>(i)];
 }
 
@@ -94,18 +101,12 @@ void ListBox::set_row(long i, std::string_view text) {
     if (i < 0 || i >= count()) {
         return;
     }
-    m_rows[static_cast<std::size_t>(i)] = std::string(text);
+    m_rows.assign(static_cast<std::size_t>(i), text);
     touch();
 }
 
 void ListBox::add_item(std::string_view text) {
-    m_rows.emplace_back(text);
-    m_selected.push_back(0);
-    touch();
-}
-
-void ListBox::add_owned(std::string text) {
-    m_rows.push_back(std::move(text));
+    m_rows.push_back(text);
     m_selected.push_back(0);
     touch();
 }
@@ -114,7 +115,7 @@ void ListBox::insert_item(long i, std::string_view text) {
     if (i < 0 || i > count()) {
         i = count();
     }
-    m_rows.insert(m_rows.begin() + i, std::string(text));
+    m_rows.insert(static_cast<std::size_t>(i), text);
     m_selected.insert(m_selected.begin() + i, 0);
     if (m_list_index >= i) {
         ++m_list_index;
@@ -126,7 +127,7 @@ void ListBox::remove_item(long i) {
     if (i < 0 || i >= count()) {
         return;
     }
-    m_rows.erase(m_rows.begin() + i);
+    m_rows.erase(static_cast<std::size_t>(i));
     m_selected.erase(m_selected.begin() + i);
     // As list boxes do: removing the current row leaves no current row.
     if (m_list_index == i) {
@@ -144,7 +145,7 @@ void ListBox::clear() {
     touch();
 }
 
-void ListBox::set_rows(std::vector<std::string> rows) {
+void ListBox::set_rows(text::PackedLines rows) {
     m_rows = std::move(rows);
     m_selected.assign(m_rows.size(), 0);
     m_list_index = -1;

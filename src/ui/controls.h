@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/date.h"
+#include "text/packed_lines.h"
 
 namespace velmora::ui {
 
@@ -147,17 +148,16 @@ public:
     void set_multi_select(bool multi) { m_multi = multi; }
 
     long count() const { return static_cast<long>(m_rows.size()); }
-    const std::vector<std::string>& rows() const { return m_rows; }
-    // A row beyond the list reads as the empty text.
+    const text::PackedLines& rows() const { return m_rows; }
+    // A row beyond the list reads as the empty text. The view lasts until the list next changes.
     std::string row(long i) const;
+    std::string_view row_view(long i) const;
     void set_row(long i, std::string_view text);
     void add_item(std::string_view text);
-    // add_item for a text the caller no longer needs: it becomes the row without a copy.
-    void add_owned(std::string text);
     void insert_item(long i, std::string_view text);
     void remove_item(long i);
     void clear();
-    void set_rows(std::vector<std::string> rows);
+    void set_rows(text::PackedLines rows);
 
     // The current row, -1 when none. In a single-selection list the current row is the selected one.
     long list_index() const { return m_list_index; }
@@ -168,7 +168,7 @@ public:
     void clear_selection();
 
 private:
-    std::vector<std::string> m_rows;
+    text::PackedLines m_rows;
     std::vector<char> m_selected;
     long m_list_index = -1;
     bool m_multi = false;

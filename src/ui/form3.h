@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "text/packed_lines.h"
 #include "ui/window.h"
 
 namespace velmora::ui {
@@ -36,7 +37,7 @@ public:
     // Extraction state, kept for the window's life (nothing of it is saved).
     long MailNo = 0;
     std::string Today;
-    std::vector<std::string> Lines;
+    text::PackedLines Lines;
     long LineNo = 0;
     std::string Memo;
     long ItemNo = 0;

@@ -28,9 +28,9 @@ struct ParseRun {
         extract::Primitives x(form, platform);
         parser_for(code)(x);
     }
-    const Rows& list1() const { return form.List1.rows(); }
-    const Rows& list2() const { return form.List2.rows(); }
-    const Rows& list3() const { return form.List3.rows(); }
+    Rows list1() const { return form.List1.rows().to_vector(); }
+    Rows list2() const { return form.List2.rows().to_vector(); }
+    Rows list3() const { return form.List3.rows().to_vector(); }
 };
 
 TEST(Formats100To105, RegisteredForTheirCodes) {
@@ -85,7 +85,7 @@ TEST(Format101, HeaderLinesAreRewrittenInTheText) {
               {"  ■01 ラジオ 5/31締切", "x", "■02 テレビ 06/15 23:59締切", "副題  ", "http://t.example.jp/"});
     // A header must start with its mark, so the indented first line is no header.
     EXPECT_EQ(run.list1(), (Rows{"■02 テレビ 06/15締切副題"}));
-    EXPECT_EQ(run.form.Lines.at(3), "■02 テレビ 06/15締切副題");
+    EXPECT_EQ(run.form.Lines[3], "■02 テレビ 06/15締切副題");
     EXPECT_EQ(run.list3(), (Rows{"■02 テレビ 06/15締切副題", "2001/06/15", "http://t.example.jp/"}));
 }
 
@@ -121,7 +121,7 @@ TEST(Format102, TitleWithoutUrlBelowGivesAnEmptyUrlRow) {
 TEST(Format103, RuleInsideAnEntryIsBlankedInTheText) {
     ParseRun run;
     run.parse(103, {"１>>", "１>>", "●タオル", "━━━━━━━━", "http://t.example.jp/", "------"});
-    EXPECT_EQ(run.form.Lines.at(3), "");
+    EXPECT_EQ(run.form.Lines[3], "");
     EXPECT_EQ(run.list2(), (Rows{"●タオル", "", "http://t.example.jp/", ""}));
     EXPECT_EQ(run.list3(), (Rows{"●タオル", "2001/05/10", "http://t.example.jp/"}));
 }

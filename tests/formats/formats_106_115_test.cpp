@@ -92,12 +92,15 @@ struct ParserRun {
     }
 };
 
-TEST(Format108, EveryTestedLineIsStoredNarrowedButBodyLinesAreNot) {
-    ParserRun run("ＡＢＣ\r\n(12)米\r\n締切 5／20\r\nＵＲＬ http://a.jp/\r\n\r\nＸＹＺ\r\n");
+// Only a header is read again after its test, so only headers are kept narrowed in Lines; a
+// full-width header is found and its title read narrowed.
+TEST(Format108, HeadersAreStoredNarrowedOtherLinesAsTheyStand) {
+    ParserRun run("ＡＢＣ\r\n（１２）米\r\n締切 5／20\r\nＵＲＬ http://a.jp/\r\n\r\nＸＹＺ\r\n");
     P108(run.x);
-    const std::vector<std::string> expected = {"ABC", "(12)米", "締切 5／20", "ＵＲＬ http://a.jp/", "",
-                                               "XYZ", ""};
+    const std::vector<std::string> expected = {"ＡＢＣ", "(12)米", "締切 5／20", "ＵＲＬ http://a.jp/", "",
+                                               "ＸＹＺ", ""};
     EXPECT_EQ(expected, run.form.Lines);
+    EXPECT_EQ(std::vector<std::string>{"01 米"}, run.form.List1.rows());
 }
 
 TEST(Format111, TestedLinesStayTrimmedAndTheContentsAboveTheStartDoNot) {

@@ -120,9 +120,9 @@ TEST(NewsletterSamples, EverySampleGivesItsExpectedLists) {
         parser(x);
 
         const std::string name = sample.filename().string();
-        expect_rows("List1", e.lists[0], form.List1.rows(), name);
-        expect_rows("List2", e.lists[1], form.List2.rows(), name);
-        expect_rows("List3", e.lists[2], form.List3.rows(), name);
+        expect_rows("List1", e.lists[0], form.List1.rows().to_vector(), name);
+        expect_rows("List2", e.lists[1], form.List2.rows().to_vector(), name);
+        expect_rows("List3", e.lists[2], form.List3.rows().to_vector(), name);
         ++checked;
     }
     SUCCEED() << checked << " samples";

@@ -38,9 +38,9 @@ struct Desk {
     }
 
     void history(const Lines& records) { program.form1.List1.set_rows(records); }
-    Lines history() const { return program.form1.List1.rows(); }
+    Lines history() const { return program.form1.List1.rows().to_vector(); }
     void stock(const Lines& entries) { program.form2.List1.set_rows(entries); }
-    Lines stock() const { return program.form2.List1.rows(); }
+    Lines stock() const { return program.form2.List1.rows().to_vector(); }
     Lines stock_file() { return store::load_stock(platform.program_directory()).value_or(Lines{"<none>"}); }
     Lines history_file() { return store::load_history(platform.program_directory()); }
     void clip(std::string_view text) { platform.set_clipboard_text(text); }

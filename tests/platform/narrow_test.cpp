@@ -2,6 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+#include <string>
+#include <vector>
+
+#include "text/text.h"
+
 namespace velmora::locale {
 namespace {
 
@@ -55,6 +61,58 @@ TEST(Narrow, IntoAReusedBufferGivesTheSameText) {
     for (std::string_view line : {"（１２）ガ", "", "abc", "\xFFａ", "ひらがな、カタカナ"}) {
         narrow_into(line, out);
         EXPECT_EQ(out, narrow(line)) << line;
+    }
+}
+
+// Narrowing goes character by character: a long mixed text narrows to its characters' narrowings
+// one after another, whichever of them are copied in runs and whichever looked up.
+TEST(Narrow, AMixedTextNarrowsAsItsCharactersDoOneByOne) {
+    const std::vector<std::string> pieces = {"a",
+                                             " ",
+                                             "懸賞",
+                                             "ひらがな",
+                                             "゛",
+                                             "カ",
+                                             "ガ",
+                                             "パ",
+                                             "ヴ",
+                                             "ー",
+                                             "、",
+                                             "　",
+                                             "（",
+                                             "１",
+                                             "Ｚ",
+                                             "～",
+                                             "’",
+                                             "”",
+                                             "￥",
+                                             "￦",
+                                             "é",
+                                             "😀",
+                                             "ｱ",
+                                             "\xFF",
+                                             "\x80",
+                                             "\xE3\x82",
+                                             "\xED\xA0\x80",
+                                             "\xE0\x80\x80",
+                                             "\xEF\xBF\xBD",
+                                             "\xE4\xB8",
+                                             "丁",
+                                             "〒",
+                                             "ㄅ"};
+    std::mt19937 random(31);
+    for (int round = 0; round < 300; ++round) {
+        std::string text;
+        for (int n = static_cast<int>(random() % 40); n > 0; --n) {
+            text += pieces[random() % pieces.size()];
+        }
+        std::string expected;
+        for (std::size_t pos = 0; pos < text.size();) {
+            const std::size_t start = pos;
+            text::decode_next(text, pos);
+            expected += narrow(std::string_view(text).substr(start, pos - start));
+        }
+        EXPECT_EQ(narrow(text), expected) << text;
     }
 }
 

@@ -16,11 +16,16 @@ void run_platform_contract(Platform& desktop, Check&& check) {
     const std::string text = "応募 𠮷 a+b%(c){d}\r\n2行目\t";
     desktop.set_clipboard_text(text);
     check("the clipboard gives back exactly the text it was given", desktop.clipboard_text() == text);
+    std::string kept = "an older and much longer text left in the caller's buffer";
+    desktop.clipboard_text_into(kept);
+    check("the clipboard's text read into a kept buffer replaces what it held", kept == text);
     desktop.set_clipboard_text("");
     check("an empty text on the clipboard reads empty", desktop.clipboard_text().empty());
     desktop.set_clipboard_text("x");
     desktop.clear_clipboard();
     check("a cleared clipboard reads empty", desktop.clipboard_text().empty());
+    desktop.clipboard_text_into(kept);
+    check("a cleared clipboard read into a kept buffer empties it", kept.empty());
 
     check("the program directory exists", desktop.directory_exists(desktop.program_directory()));
     check("the working directory exists", desktop.directory_exists(desktop.working_directory()));

@@ -144,7 +144,7 @@ Outcome expect_list(const Target& target, const Command& command, const std::str
         if (command.args.size() != 2) {
             return failed("expected rows TARGET TEXT, found another form");
         }
-        return compare_lines(describe(target) + " row", lines_of(command.args[1]), list->rows());
+        return compare_lines(describe(target) + " row", lines_of(command.args[1]), list->rows().to_vector());
     }
     if (kind == "count") {
         const auto n = command.args.size() == 2 ? read_number(command.args[1].text) : std::nullopt;
