@@ -75,6 +75,27 @@ void undated_contest(extract::Primitives& x, BlankFinder& blanks) {
 
 // A numbered header: joined with the next line unless that is the URL, its time of day in front
 // of "締切" dropped, then title, deadline and URL.
+constexpr std::string_view kDeadline = "締切";
+
+// "06/15 23:59締切" becomes "06/15締切": the six characters in front of the first "締切" go
+// when at least six stand there and the third of them from the end is not "/". The cuts go back
+// from the marker's bytes instead of counting the characters in front of it.
+void drop_time_of_day(std::string& line) {
+    const std::size_t deadline = text::find_bytes(line, kDeadline);
+    if (deadline == std::string::npos) {
+        return;
+    }
+    const std::size_t six_back = text::chars_back(line, deadline, 6);
+    if (six_back == std::string::npos) {
+        return;
+    }
+    const std::size_t three_back = text::chars_back(line, deadline, 3);
+    const std::size_t two_back = text::chars_back(line, deadline, 2);
+    if (std::string_view(line).substr(three_back, two_back - three_back) != "/") {
+        line.erase(six_back, deadline - six_back);
+    }
+}
+
 // `line` is scratch room reused from contest to contest.
 void numbered_contest(extract::Primitives& x, std::string& line) {
     ui::Form3& f = x.form;
@@ -86,16 +107,12 @@ void numbered_contest(extract::Primitives& x, std::string& line) {
         line.append(x.L(f.LineNo + 1));
         ++f.LineNo;
     }
-    const long p = text::find(line, "締切");
-    if (p > 6 && text::mid_view(line, p - 3, 1) != "/") {
-        const std::size_t from = text::left_view(line, p - 7).size();
-        line.erase(from, text::left_view(line, p - 1).size() - from);
-    }
+    drop_time_of_day(line);
     x.LA0(line);
     x.set_line(f.LineNo, line);
     const std::string_view title = x.form.List2.rows().back();
-    const long cut = text::find(title, "締切");
-    f.Pend = cut > 0 ? text::left_view(title, cut - 1) : std::string_view();
+    const std::size_t cut = text::find_bytes(title, kDeadline);
+    f.Pend = cut == std::string_view::npos ? std::string_view() : title.substr(0, cut);
     x.LA3(x.FixDate(text::right_view(f.Pend, 5)));
     x.LA3(x.L(f.LineNo + 1));
 }

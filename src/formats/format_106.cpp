@@ -9,8 +9,10 @@
 namespace velmora::formats {
 
 std::string_view after_first_view(std::string_view line, std::string_view marker) {
-    const long at = text::find(line, marker);
-    return at == 0 ? line : text::mid_view(line, at + text::length(marker));
+    // Cut at the marker's bytes: the same cut as its character position gives, without counting
+    // the characters in front of it.
+    const std::size_t at = text::find_bytes(line, marker);
+    return at == std::string_view::npos ? line : line.substr(at + marker.size());
 }
 
 std::string after_first(std::string_view line, std::string_view marker) {

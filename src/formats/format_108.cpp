@@ -34,6 +34,10 @@ bool test_and_store(extract::Primitives& x, long i, std::string& scratch) {
     if (is_ascii(line)) {  // a line of ASCII only narrows to itself
         return is_header_108(line);
     }
+    // Only "(" and "（" narrow to a text that starts with "(".
+    if (!text::starts_with(line, "(") && !text::starts_with(line, "（")) {
+        return false;
+    }
     extract::Primitives::narrow_into(text::left_view(line, 4), scratch);
     if (!is_header_108(scratch)) {
         return false;

@@ -1,5 +1,6 @@
 // Format 109: items start below the "■〓＜" line that has a "───" rule under it; a header is
 // "nn■" followed by the deadline before "締切", the bracketed category and the prize after "】".
+#include "formats/header_tests_106_115.h"
 #include "formats/parsers.h"
 #include "text/text.h"
 
@@ -22,25 +23,39 @@ long start_marker(const extract::Primitives& x, long last) {
     return i;
 }
 
-// The text between the first "■" and the first "締切"; empty when "締切" does not follow "■".
+// The cuts below go by the markers' bytes: the same cuts as their character positions give,
+// without counting the characters in front of them (a header is cut four times).
+constexpr auto kNone = std::string_view::npos;
+
+// The text between the first "■" and the first "締切" (from the start when there is no "■");
+// empty when "締切" does not follow "■".
 std::string_view deadline_text(std::string_view line) {
-    const long mark = text::find(line, "■");
-    const long until = text::find(line, "締切");
-    return until > mark ? text::mid_view(line, mark + 1, until - mark - 1) : std::string_view();
+    constexpr std::string_view kMark = "■";
+    const std::size_t mark = text::find_bytes(line, kMark);
+    const std::size_t until = text::find_bytes(line, "締切");
+    if (until == kNone) {
+        return {};
+    }
+    if (mark == kNone) {
+        return line.substr(0, until);
+    }
+    return until > mark ? line.substr(mark + kMark.size(), until - mark - kMark.size()) : std::string_view();
 }
 
 // The part from the first "【" through the first "】"; empty when "【" does not stand before "】".
 std::string_view category(std::string_view line) {
-    const long open = text::find(line, "【");
-    const long close = text::find(line, "】");
-    return open > 0 && close > open ? text::mid_view(line, open, close - open + 1) : std::string_view();
+    constexpr std::string_view kClose = "】";
+    const std::size_t open = text::find_bytes(line, "【");
+    const std::size_t close = text::find_bytes(line, kClose);
+    return open != kNone && close != kNone && close > open ? line.substr(open, close + kClose.size() - open)
+                                                           : std::string_view();
 }
 
 void extract_item(extract::Primitives& x, long i) {
     const std::string_view header = x.L(i);
     x.form.ItemNo += 1;
     x.form.Pend = x.SeqLabel(x.form.ItemNo);
-    x.form.Pend += text::mid_view(header, text::find(header, "】") + 1);
+    x.form.Pend += after_first_view(header, "】");
     x.LA0(x.form.Pend);
     x.form.Pend = x.FixDate(deadline_text(header));
     x.form.Pend += category(header);

@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <optional>
 #include <string>
 
 namespace velmora::text {
@@ -31,9 +32,28 @@ double parse_radix(std::string_view digits, int radix) {
     return value;
 }
 
+// The common case of a parser's test, digits alone or followed by a character that is not ASCII
+// (which ends any number): read without building the compact text. nullopt for anything else.
+std::optional<double> plain_digits(std::string_view s) {
+    constexpr std::size_t kExactDigits = 15;  // every such integer is exact in a double
+    std::size_t i = 0;
+    double value = 0;
+    while (i < s.size() && i < kExactDigits && s[i] >= '0' && s[i] <= '9') {
+        value = value * 10 + (s[i] - '0');
+        ++i;
+    }
+    if (i == 0 || (i < s.size() && static_cast<unsigned char>(s[i]) < 0x80)) {
+        return std::nullopt;
+    }
+    return value;
+}
+
 }  // namespace
 
 double leading_number(std::string_view s) {
+    if (const auto value = plain_digits(s)) {
+        return *value;
+    }
     std::string compact;
     compact.reserve(s.size());
     for (char c : s) {

@@ -1,6 +1,8 @@
 #include "text/text.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 
@@ -11,34 +13,76 @@ bool is_continuation(unsigned char b) {
     return (b & 0xC0) == 0x80;
 }
 
-// Moves `pos` past one character, as decode_next does. Positions are counted on every cut, so
-// the common cases (ASCII, a well-formed three-byte character) are stepped over here and only
-// the rest goes through the full decoder.
-inline void skip_char(std::string_view s, std::size_t& pos) {
+// The length of a well-formed ASCII or three-byte character at `pos` (nearly every character of
+// a newsletter); 0 for anything else, which decode_next steps over. Positions are counted on
+// every cut, so this is the hot path of the character functions.
+inline std::size_t quick_char_length(std::string_view s, std::size_t pos) {
     const auto b0 = static_cast<unsigned char>(s[pos]);
     if (b0 < 0x80) {
-        ++pos;
-        return;
+        return 1;
     }
-    if ((b0 & 0xF0) == 0xE0 && pos + 2 < s.size()) {
-        const auto b1 = static_cast<unsigned char>(s[pos + 1]);
-        const auto b2 = static_cast<unsigned char>(s[pos + 2]);
-        if (is_continuation(b1) && is_continuation(b2)) {
-            const char32_t c = ((b0 & 0x0Fu) << 12) | ((b1 & 0x3Fu) << 6) | (b2 & 0x3Fu);
-            if (c >= 0x800 && (c < 0xD800 || c > 0xDFFF)) {
-                pos += 3;
-                return;
-            }
-        }
+    if ((b0 & 0xF0) != 0xE0 || s.size() - pos < 3) {
+        return 0;
     }
-    decode_next(s, pos);
+    const auto b1 = static_cast<unsigned char>(s[pos + 1]);
+    const auto b2 = static_cast<unsigned char>(s[pos + 2]);
+    if (!is_continuation(b1) || !is_continuation(b2)) {
+        return 0;
+    }
+    const bool overlong = b0 == 0xE0 && b1 < 0xA0;
+    const bool surrogate = b0 == 0xED && b1 >= 0xA0;
+    return overlong || surrogate ? 0 : 3;
 }
+
+// Moves `pos` past one character, as decode_next does.
+inline void skip_char(std::string_view s, std::size_t& pos) {
+    const std::size_t n = quick_char_length(s, pos);
+    if (n > 0) {
+        pos += n;
+    } else {
+        decode_next(s, pos);
+    }
+}
+
+// Where the character that ends at `end` (> 0) starts. A byte that is not a continuation byte
+// always starts a character, so the last one within four bytes is where the character starts if
+// its sequence runs exactly to `end`; otherwise the last byte stands alone, as a malformed byte does.
+std::size_t previous_char_start(std::string_view s, std::size_t end) {
+    constexpr std::size_t kLongest = 4;
+    std::size_t start = end - 1;
+    while (start > 0 && end - start < kLongest && is_continuation(static_cast<unsigned char>(s[start]))) {
+        --start;
+    }
+    if (is_continuation(static_cast<unsigned char>(s[start]))) {
+        return end - 1;
+    }
+    std::size_t pos = start;
+    skip_char(s.substr(0, end), pos);
+    return pos == end ? start : end - 1;
+}
+
+}  // namespace
+
+std::size_t chars_back(std::string_view s, std::size_t end, long n) {
+    end = std::min(end, s.size());
+    for (long i = 0; i < n; ++i) {
+        if (end == 0) {
+            return std::string_view::npos;
+        }
+        end = previous_char_start(s, end);
+    }
+    return end;
+}
+
+namespace {
 
 // Byte offset after skipping `chars` characters from the start (clamped to the size).
 std::size_t byte_offset(std::string_view s, long chars) {
     std::size_t pos = 0;
-    for (long i = 0; i < chars && pos < s.size(); ++i) {
+    long i = 0;
+    while (i < chars && pos < s.size()) {
         skip_char(s, pos);
+        ++i;
     }
     return pos;
 }
@@ -110,11 +154,8 @@ std::string_view right_view(std::string_view s, long n) {
     if (n <= 0) {
         return {};
     }
-    const long len = count_chars(s);
-    if (n >= len) {
-        return s;
-    }
-    return s.substr(byte_offset(s, len - n));
+    const std::size_t from = chars_back(s, s.size(), n);
+    return from == std::string_view::npos ? s : s.substr(from);
 }
 
 std::string mid(std::string_view s, long start) {

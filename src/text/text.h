@@ -35,6 +35,10 @@ std::string_view mid_view(std::string_view s, long start);
 std::string_view mid_view(std::string_view s, long start, long count);
 std::string_view left_view(std::string_view s, long n);
 std::string_view right_view(std::string_view s, long n);
+// The byte offset `n` characters before the byte offset `end` (a character boundary), counting
+// as the functions above do; npos when fewer than `n` characters stand before it. Cuts near a
+// marker found by its bytes go back from it without counting the whole text in front.
+std::size_t chars_back(std::string_view s, std::size_t end, long n);
 
 // Position of the first occurrence at or after `start`, 0 when absent. The empty needle gives
 // `start` (0 when start lies beyond the end + 1).

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -70,6 +71,42 @@ TEST(TextViews, ByteSearchFindsWhatStringViewFinds) {
         for (std::size_t from = 0; from <= hay.size() + 1; ++from) {
             EXPECT_EQ(find_bytes(hay, needle, from), std::string_view(hay).find(needle, from))
                 << needle << " " << from;
+        }
+    }
+}
+
+// Going back from the end counts characters as going forward does, on texts of random
+// fragments that include every kind of malformed byte.
+TEST(TextViews, CountingBackAgreesWithCountingForward) {
+    const std::vector<std::string> pieces = {"a",
+                                             "締",
+                                             "😀",
+                                             "é",
+                                             "\x80",
+                                             "\xE3",
+                                             "\xE3\x80",
+                                             "\xF0\x9F\x98",
+                                             "\xED\xA0\x80",
+                                             "\xE0\x80\x80",
+                                             "\xC0\xAF",
+                                             "\xFF",
+                                             "\x80\x80\x80\x80\x80"};
+    std::mt19937 random(5);
+    for (int round = 0; round < 2000; ++round) {
+        std::string s;
+        for (int n = static_cast<int>(random() % 12); n > 0; --n) {
+            s += pieces[random() % pieces.size()];
+        }
+        const long length = text::length(s);
+        for (long n = 0; n <= length + 1; ++n) {
+            SCOPED_TRACE(testing::PrintToString(s) + " n=" + std::to_string(n));
+            ASSERT_EQ(right_view(s, n), mid_view(s, std::max(1L, length - n + 1)));
+            const std::size_t back = chars_back(s, s.size(), n);
+            if (n > length) {
+                ASSERT_EQ(back, std::string_view::npos);
+            } else {
+                ASSERT_EQ(back, left_view(s, length - n).size());
+            }
         }
     }
 }
