@@ -100,11 +100,17 @@ std::string Primitives::FixDate(std::string_view text) const {
     // The answer depends on the text, today's date and the day number rounded at noon.
     constexpr std::size_t kMaxRemembered = 4096;
     const locale::DateTime now = platform.now();
-    const long rounded = locale::rounded_day_number(now);
-    if (rounded != m_dates_rounded || now.date() != m_dates_day || m_dates.size() >= kMaxRemembered) {
+    if (now != m_dates_now) {  // the clock moved: the answers stay while day and rounding do
+        m_dates_now = now;
+        const long rounded = locale::rounded_day_number(now);
+        if (rounded != m_dates_rounded || now.date() != m_dates_day) {
+            m_dates.clear();
+            m_dates_rounded = rounded;
+            m_dates_day = now.date();
+        }
+    }
+    if (m_dates.size() >= kMaxRemembered) {
         m_dates.clear();
-        m_dates_rounded = rounded;
-        m_dates_day = now.date();
     }
     if (const auto it = m_dates.find(text); it != m_dates.end()) {
         return it->second;

@@ -76,6 +76,7 @@ private:
     mutable std::unordered_map<std::string, std::string, TextHash, std::equal_to<>> m_dates;
     mutable locale::CivilDate m_dates_day;
     mutable long m_dates_rounded = -1;
+    mutable locale::DateTime m_dates_now{0, 0, 0, 0, 0, 0};  // no clock reads this
 };
 
 }  // namespace velmora::extract

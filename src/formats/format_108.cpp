@@ -2,6 +2,7 @@
 // line below holds a word and a "／" date, the body ends at the first blank line and the URL is
 // the body's last line.
 #include <algorithm>
+#include <array>
 
 #include "formats/header_tests_106_115.h"
 #include "formats/parsers.h"
@@ -15,15 +16,21 @@ bool is_ascii(std::string_view line) {
     return std::all_of(line.begin(), line.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
-// The header test of a line already narrowed.
+// The header test of a line already narrowed: "(" and ")" as characters 1 and 4, and a positive
+// number in 2 and 3 or a blank and a positive number. The four are found in one pass.
 bool is_header_108(std::string_view line) {
-    if (text::mid_view(line, 1, 1) != "(" || text::mid_view(line, 4, 1) != ")") {
+    std::array<std::size_t, 5> start{};  // where characters 1 to 4 start, and where 4 ends
+    for (std::size_t k = 1; k < start.size(); ++k) {
+        start[k] = start[k - 1] + text::left_view(line.substr(start[k - 1]), 1).size();
+    }
+    const auto character = [&](std::size_t n) { return line.substr(start[n - 1], start[n] - start[n - 1]); };
+    if (character(1) != "(" || character(4) != ")") {
         return false;
     }
-    if (text::mid_view(line, 2, 1) == " " && text::reads_positive(text::mid_view(line, 3, 1))) {
+    if (character(2) == " " && text::reads_positive(character(3))) {
         return true;
     }
-    return text::reads_positive(text::mid_view(line, 2, 2));
+    return text::reads_positive(line.substr(start[1], start[3] - start[1]));
 }
 
 // Tests line i as it reads narrowed. The test looks at the first four characters only, so only
@@ -31,12 +38,12 @@ bool is_header_108(std::string_view line) {
 // again. Other tested lines are never read again. i is within the lines; `scratch` is reused room.
 bool test_and_store(extract::Primitives& x, long i, std::string& scratch) {
     const std::string_view line = x.L(i);
-    if (is_ascii(line)) {  // a line of ASCII only narrows to itself
-        return is_header_108(line);
-    }
     // Only "(" and "（" narrow to a text that starts with "(".
     if (!text::starts_with(line, "(") && !text::starts_with(line, "（")) {
         return false;
+    }
+    if (is_ascii(line)) {  // a line of ASCII only narrows to itself
+        return is_header_108(line);
     }
     extract::Primitives::narrow_into(text::left_view(line, 4), scratch);
     if (!is_header_108(scratch)) {
@@ -49,15 +56,21 @@ bool test_and_store(extract::Primitives& x, long i, std::string& scratch) {
 
 // The deadline line cut two characters past its first "／", trimmed and narrowed; the List2 row
 // is its leading word followed by the date, and the date alone goes to List3.
-void add_deadline(extract::Primitives& x, std::string_view deadline_line) {
-    const long slash = text::find(deadline_line, "／");
-    x.form.Work = x.narrow(text::trim_view(text::left_view(deadline_line, slash + 2)));
+// `row` is scratch room reused from contest to contest.
+void add_deadline(extract::Primitives& x, std::string_view deadline_line, std::string& row) {
+    // Cut at the slash's bytes, without counting the characters in front of it.
+    constexpr std::string_view kSlash = "／";
+    const std::size_t slash = text::find_bytes(deadline_line, kSlash);
+    const std::size_t after = slash == std::string_view::npos ? 0 : slash + kSlash.size();
+    const std::string_view cut =
+        deadline_line.substr(0, after + text::left_view(deadline_line.substr(after), 2).size());
+    extract::Primitives::narrow_into(text::trim_view(cut), x.form.Work);
     const std::string& work = x.form.Work;
     const long first_blank = text::find(work, " ");
     const long last_blank = text::rfind(work, " ");
     // Without a blank the whole of Work is the date, for the row and for the deadline alike.
     const std::string date = x.FixDate(text::mid_view(work, last_blank + 1));
-    std::string row(text::left_view(text::trim_view(deadline_line), first_blank));
+    row.assign(text::left_view(text::trim_view(deadline_line), first_blank));
     row += date;
     x.LA2(row);
     x.LA3(x.FixDate(last_blank == 0 ? std::string_view(work) : text::mid_view(work, last_blank)));
@@ -87,7 +100,7 @@ void P108(extract::Primitives& x) {
         x.form.Pend = x.SeqLabel(x.form.ItemNo);
         x.form.Pend += text::mid_view(x.L(i), 5);
         x.LA0(x.form.Pend);
-        add_deadline(x, x.L(i + 1));
+        add_deadline(x, x.L(i + 1), scratch);
         i = x.Naiyou(i + 2, "");
         x.LA3(x.L(i - 1));
     }

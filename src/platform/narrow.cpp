@@ -1,5 +1,7 @@
 #include "platform/narrow.h"
 
+#include <array>
+#include <cstdint>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -76,6 +78,48 @@ const Replacements& replacements() {
     return r;
 }
 
+// The narrowed bytes of a character, up to six (a voiced half-width katakana and its mark).
+struct Written {
+    std::array<char, 8> bytes{};
+    std::uint8_t size = 0;  // 0 when the character stays as it is
+};
+
+// Every character of U+3000-U+30FF and U+FF00-U+FFFF (the signs, kana and full-width forms that
+// fill a Japanese line) with what it narrows to, indexed by its last twelve bits and the block.
+struct CommonTable {
+    std::array<Written, 512> written;
+};
+
+constexpr std::size_t kFullWidthIndex = 256;
+
+Written written_of(std::string_view utf8) {
+    Written w;
+    std::char_traits<char>::copy(w.bytes.data(), utf8.data(), utf8.size());
+    w.size = static_cast<std::uint8_t>(utf8.size());
+    return w;
+}
+
+const CommonTable& common_table() {
+    static const CommonTable table = [] {
+        const Replacements& r = replacements();
+        CommonTable t;
+        for (std::size_t i = 0; i < 256; ++i) {
+            if (!r.block[i].empty()) {
+                t.written[i] = written_of(r.block[i]);
+            }
+            const char32_t c = 0xFF00 + static_cast<char32_t>(i);
+            if (c >= 0xFF01 && c <= 0xFF5E) {
+                const char ascii = static_cast<char>(c - 0xFEE0);
+                t.written[kFullWidthIndex + i] = written_of(std::string_view(&ascii, 1));
+            } else if (const auto it = r.others.find(c); it != r.others.end()) {
+                t.written[kFullWidthIndex + i] = written_of(it->second);
+            }
+        }
+        return t;
+    }();
+    return table;
+}
+
 }  // namespace
 
 std::string narrow(std::string_view text_in) {
@@ -109,22 +153,98 @@ std::size_t plain_char_length(std::string_view s, std::size_t pos) {
     return 0;
 }
 
+// Gathers narrowed bytes a few at a time before they go into the text: a line of full-width
+// characters is written three bytes at a time, and a small buffer keeps that cheap.
+class Sink {
+public:
+    explicit Sink(std::string& out) : m_out(out) {}
+    void put(char c) {
+        if (m_used == kSize) {
+            flush();
+        }
+        m_buffer[m_used++] = c;
+    }
+    void put(std::string_view bytes) {
+        if (bytes.size() > kSize - m_used) {
+            flush();
+            if (bytes.size() > kSize) {
+                m_out.append(bytes);
+                return;
+            }
+        }
+        std::char_traits<char>::copy(m_buffer.data() + m_used, bytes.data(), bytes.size());
+        m_used += bytes.size();
+    }
+    // A character's bytes, copied as one fixed block: the buffer has room past its end for it.
+    void put(const Written& w) {
+        if (m_used > kSize - sizeof w.bytes) {
+            flush();
+        }
+        std::char_traits<char>::copy(m_buffer.data() + m_used, w.bytes.data(), sizeof w.bytes);
+        m_used += w.size;
+    }
+    void flush() {
+        m_out.append(m_buffer.data(), m_used);
+        m_used = 0;
+    }
+
+private:
+    static constexpr std::size_t kSize = 256;
+    std::string& m_out;
+    std::array<char, kSize + 8> m_buffer;  // only the bytes put are read: left uninitialised
+    std::size_t m_used = 0;
+};
+
+// Narrows a well-formed character of U+3000-U+30FF or U+FF00-U+FFFF at pos straight from its
+// bytes through the common table; false for any other character.
+bool narrow_common(std::string_view text_in, std::size_t& pos, const CommonTable& table, Sink& out) {
+    if (text_in.size() - pos < 3) {
+        return false;
+    }
+    const auto b0 = static_cast<unsigned char>(text_in[pos]);
+    const auto b1 = static_cast<unsigned char>(text_in[pos + 1]);
+    const auto b2 = static_cast<unsigned char>(text_in[pos + 2]);
+    if (!is_continuation(b1) || !is_continuation(b2)) {
+        return false;
+    }
+    const std::size_t low = ((b1 & 0x03u) << 6) | (b2 & 0x3Fu);  // the last eight bits
+    std::size_t index = 0;
+    if (b0 == 0xE3 && b1 <= 0x83) {  // U+3000 to U+30FF
+        index = low;
+    } else if (b0 == 0xEF && b1 >= 0xBC) {  // U+FF00 to U+FFFF
+        index = kFullWidthIndex + low;
+    } else {
+        return false;
+    }
+    const Written& w = table.written[index];
+    if (w.size == 0) {
+        out.put(text_in.substr(pos, 3));
+    } else {
+        out.put(w);
+    }
+    pos += 3;
+    return true;
+}
+
 // Narrows the one character at pos (any other character, or a malformed byte) onto out.
-void narrow_char(std::string_view text_in, std::size_t& pos, std::string& out) {
+void narrow_char(std::string_view text_in, std::size_t& pos, const CommonTable& table, Sink& out) {
+    if (narrow_common(text_in, pos, table, out)) {
+        return;
+    }
     const Replacements& r = replacements();
     const std::size_t start = pos;
     const char32_t c = text::decode_next(text_in, pos);
     if (c >= 0xFF01 && c <= 0xFF5E) {
-        out += static_cast<char>(c - 0xFEE0);
+        out.put(static_cast<char>(c - 0xFEE0));
     } else if (c >= kBlockStart && c < kBlockEnd && !r.block[c - kBlockStart].empty()) {
-        out += r.block[c - kBlockStart];
+        out.put(r.block[c - kBlockStart]);
     } else if (const auto it = c < kBlockStart || c >= 0xFF00 ? r.others.find(c) : r.others.end();
                it != r.others.end()) {
-        out += it->second;
+        out.put(it->second);
     } else if (c == 0xFFFD) {
-        out += text::encode(c);  // also what a malformed byte reads as
+        out.put(text::encode(c));  // also what a malformed byte reads as
     } else {
-        out.append(text_in.substr(start, pos - start));
+        out.put(text_in.substr(start, pos - start));
     }
 }
 
@@ -135,6 +255,8 @@ void narrow_into(std::string_view text_in, std::string& out) {
     // hiragana) are copied as their bytes stand, and only the rest is looked up one by one.
     out.clear();
     out.reserve(text_in.size());
+    Sink sink(out);
+    const CommonTable& table = common_table();
     std::size_t pos = 0;
     std::size_t run = 0;  // start of the bytes still to be copied as they stand
     while (pos < text_in.size()) {
@@ -142,11 +264,12 @@ void narrow_into(std::string_view text_in, std::string& out) {
             pos += n;
             continue;
         }
-        out.append(text_in.substr(run, pos - run));
-        narrow_char(text_in, pos, out);
+        sink.put(text_in.substr(run, pos - run));
+        narrow_char(text_in, pos, table, sink);
         run = pos;
     }
-    out.append(text_in.substr(run));
+    sink.put(text_in.substr(run));
+    sink.flush();
 }
 
 }  // namespace velmora::locale

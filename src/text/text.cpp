@@ -201,6 +201,10 @@ long find(std::string_view s, std::string_view needle, long start) {
 }
 
 long rfind(std::string_view s, std::string_view needle, long end_pos) {
+    if (end_pos < 0 && !needle.empty()) {  // to the end: no need to count the characters first
+        const std::size_t hit = s.rfind(needle);
+        return hit == std::string_view::npos ? 0 : count_chars(s.substr(0, hit)) + 1;
+    }
     const long len = count_chars(s);
     if (end_pos < 0 || end_pos > len) {
         end_pos = len;
