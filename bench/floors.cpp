@@ -94,6 +94,27 @@ void write_encode_floor(
     }
 }
 
+void durable_write_floor(const std::filesystem::path& file, std::string_view bytes) {
+    auto temp = file;
+    temp += ".floor";
+    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
+    if (fd < 0) {
+        return;
+    }
+    const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+    ::fsync(fd);
+    ::close(fd);
+    if (written != static_cast<ssize_t>(bytes.size())) {
+        return;
+    }
+    std::filesystem::rename(temp, file);
+    const int dir = ::open(file.parent_path().c_str(), O_RDONLY | O_DIRECTORY);
+    if (dir >= 0) {
+        ::fsync(dir);
+        ::close(dir);
+    }
+}
+
 std::string joined(const std::vector<std::string>& lines) {
     std::string bytes;
     for (const std::string& line : lines) {

@@ -24,6 +24,10 @@ long read_decode_floor(const std::vector<std::filesystem::path>& files);
 // program does: temporary file, write, flush to disk, rename.
 void write_encode_floor(const std::vector<std::pair<std::filesystem::path, std::vector<std::string>>>& files);
 
+// Replaces the file with the bytes as durably as the program does: temporary file, write, flush
+// to disk, rename, flush the folder.
+void durable_write_floor(const std::filesystem::path& file, std::string_view bytes);
+
 // The bytes of a list as its file holds them (lines ended by CR LF).
 std::string joined(const std::vector<std::string>& lines);
 

@@ -71,8 +71,9 @@ def main():
         note = f"  {lines_per_s / 1e6:.2f}M lines/s" if lines_per_s else ""
         row(name, f"floor/{name}", 3, note)
     row("parse/lines-only", "floor/parse/117", None, "  (clipboard read into lines, lists cleared: 117's text)")
-    row("check", "floor/check", 2, "  (one contest, with its save of zov5.ini)")
-    row("check/scan", "floor/check", 2, "  (one contest, the save left to the caller)")
+    row("check/scan", "floor/check", 2, "  (one contest: the check as the import and the Check button run it)")
+    row("check", "floor/check+save", 2, "  (the same with its durable save of zov5.ini; floor: scan + durable write)")
+    row("check", "floor/check", None, "  (the same against the scan alone: the flush to disk is the rest)")
     row("import", "floor/import", None, "  (1,000 contests)", limit_ms=1000)
     if "import" in times:
         row("import", "floor/import", None, "  (per contest)", scale=1e-3)

@@ -215,13 +215,26 @@ void for_rows(const std::optional<std::vector<long>>& named, long first, long en
     }
 }
 
+// The rows of a list holding the needle, by one search over the list's block when no import
+// index names them; newest (last) first when asked.
+std::vector<long> rows_holding(const text::PackedLines& rows, std::string_view needle, bool newest_first) {
+    const std::vector<std::size_t> found = rows.rows_containing(needle);
+    std::vector<long> named(found.begin(), found.end());
+    if (newest_first) {
+        std::reverse(named.begin(), named.end());
+    }
+    return named;
+}
+
 bool already_stocked(ui::Program& program, const Contest& contest, const StockMarks& marks,
                      const ImportIndex* index) {
     const Finder url(contest.url);
     const text::PackedLines& entries = program.form2.List1.rows();
     const long count = static_cast<long>(entries.size());
     bool found = false;
-    for_rows(index ? index->stock_rows_with(contest.url, count) : std::nullopt, 0, count, 1, [&](long row) {
+    const auto named =
+        index ? index->stock_rows_with(contest.url, count) : rows_holding(entries, contest.url, false);
+    for_rows(named, 0, count, 1, [&](long row) {
         found = url.in(entries[static_cast<std::size_t>(row)]);
         return found;
     });
@@ -267,7 +280,9 @@ std::string check_contest(ui::Program& program, int mode, StockSave save, Import
     ui::ListBox& history = program.form1.List1;
     const Finder root(contest.root);
     const long count = history.count();
-    for_rows(index ? index->history_rows_with(contest.root) : std::nullopt, count - 1, -1, -1, [&](long i) {
+    const auto named =
+        index ? index->history_rows_with(contest.root) : rows_holding(history.rows(), contest.root, true);
+    for_rows(named, count - 1, -1, -1, [&](long i) {
         // Read in place: the only change to the list (a removal) ends the scan.
         const std::string_view record = history.rows()[static_cast<std::size_t>(i)];
         if (!root.in(record)) {

@@ -1,5 +1,7 @@
 #include "store/file_encoding.h"
 
+#include <algorithm>
+
 #include "platform/cp932.h"
 #include "text/text.h"
 
@@ -12,11 +14,15 @@ constexpr std::string_view kLineEnd = "\r\n";
 std::optional<std::string> encode_cp932(const text::PackedLines& lines) {
     std::string bytes;
     for (std::string_view line : lines) {
-        auto encoded = cp932::encode(line);
-        if (!encoded) {
+        // ASCII is the same bytes in the code page (most stock and history lines are ASCII).
+        if (std::all_of(line.begin(), line.end(),
+                        [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+            bytes += line;
+        } else if (auto encoded = cp932::encode(line)) {
+            bytes += *encoded;
+        } else {
             return std::nullopt;
         }
-        bytes += *encoded;
         bytes += kLineEnd;
     }
     return bytes;

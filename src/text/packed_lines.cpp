@@ -1,11 +1,32 @@
 #include "text/packed_lines.h"
 
 #include <algorithm>
+#include <cstring>
 #include <functional>
 
 #include "text/text.h"
 
 namespace velmora::text {
+namespace {
+
+// Where `needle` (not empty) first stands in `block` at or after `from`; npos when nowhere. The C
+// library's memmem where there is one (it is the quickest search over megabytes of text), a
+// Horspool search elsewhere.
+std::size_t search_block(std::string_view block, std::size_t from, std::string_view needle) {
+    const std::string_view rest = block.substr(from);
+#if defined(__GLIBC__)
+    const void* hit = memmem(rest.data(), rest.size(), needle.data(), needle.size());
+    return hit == nullptr ? std::string_view::npos
+                          : from + static_cast<std::size_t>(static_cast<const char*>(hit) - rest.data());
+#else
+    const auto found = std::search(rest.begin(), rest.end(),
+                                   std::boyer_moore_horspool_searcher(needle.begin(), needle.end()));
+    return found == rest.end() ? std::string_view::npos
+                               : from + static_cast<std::size_t>(found - rest.begin());
+#endif
+}
+
+}  // namespace
 
 PackedLines::PackedLines(std::initializer_list<std::string_view> texts) {
     for (std::string_view text : texts) {
@@ -44,6 +65,7 @@ void PackedLines::push_back(std::string_view text) {
 
 void PackedLines::insert(std::size_t i, std::string_view text) {
     const Span span = append_bytes(text);
+    m_in_order = m_in_order && i >= m_spans.size();
     m_spans.insert(m_spans.begin() + static_cast<std::ptrdiff_t>(std::min(i, m_spans.size())), span);
 }
 
@@ -61,6 +83,7 @@ void PackedLines::assign(std::size_t i, std::string_view text) {
         const Span fresh = append_bytes(text);
         m_unused += m_spans[i].length;
         m_spans[i] = fresh;
+        m_in_order = m_in_order && i + 1 == m_spans.size();
     }
     compact_if_wasteful();
 }
@@ -78,6 +101,7 @@ void PackedLines::clear() {
     m_bytes.clear();
     m_spans.clear();
     m_unused = 0;
+    m_in_order = true;
 }
 
 void PackedLines::reserve(std::size_t texts, std::size_t bytes) {
@@ -101,11 +125,13 @@ void PackedLines::compact_if_wasteful() {
     }
     m_bytes.swap(bytes);
     m_unused = 0;
+    m_in_order = true;
 }
 
 void PackedLines::assign_split(std::string text, std::string_view separator) {
     m_spans.clear();
     m_unused = 0;
+    m_in_order = true;
     m_bytes = std::move(text);
     if (m_bytes.empty()) {
         return;
@@ -132,6 +158,41 @@ std::string PackedLines::take_block() {
     m_bytes.clear();
     clear();
     return block;
+}
+
+std::vector<std::size_t> PackedLines::rows_containing(std::string_view needle) const {
+    std::vector<std::size_t> rows;
+    if (needle.empty() || !m_in_order) {
+        for (std::size_t i = 0; i < size(); ++i) {
+            if ((*this)[i].find(needle) != std::string_view::npos) {
+                rows.push_back(i);
+            }
+        }
+        return rows;
+    }
+    const std::string_view block(m_bytes);
+    std::size_t from = 0;
+    while (from < block.size()) {
+        const std::size_t hit = search_block(block, from, needle);
+        if (hit == std::string_view::npos) {
+            break;
+        }
+        // The row whose bytes start last at or before the hit; a hit that runs past its end
+        // straddles two rows and belongs to neither.
+        const auto after =
+            std::upper_bound(m_spans.begin(), m_spans.end(), hit,
+                             [](std::size_t at, const Span& span) { return at < span.offset; });
+        if (after != m_spans.begin()) {
+            const Span& span = *(after - 1);
+            if (hit + needle.size() <= span.offset + span.length) {
+                rows.push_back(static_cast<std::size_t>(after - 1 - m_spans.begin()));
+                from = span.offset + span.length;
+                continue;
+            }
+        }
+        from = hit + 1;
+    }
+    return rows;
 }
 
 std::vector<std::string> PackedLines::to_vector() const {

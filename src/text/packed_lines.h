@@ -93,6 +93,11 @@ public:
     // assign_split: reading texts of the same size again then costs no new room.
     std::string take_block();
 
+    // The rows that contain `needle`, in list order; every row for the empty needle. While the
+    // rows lie in the block in list order (rows were only added at the end, or removed), one
+    // search over the whole block finds them; otherwise each row is searched.
+    std::vector<std::size_t> rows_containing(std::string_view needle) const;
+
     std::vector<std::string> to_vector() const;
 
     friend bool operator==(const PackedLines& a, const PackedLines& b);
@@ -109,6 +114,7 @@ private:
     std::string m_bytes;
     std::vector<Span> m_spans;
     std::size_t m_unused = 0;  // bytes of texts since replaced or removed
+    bool m_in_order = true;    // each row's bytes lie after those of the row before it
 };
 
 }  // namespace velmora::text

@@ -41,6 +41,32 @@ TEST(PackedLines, HandsOverItsBlockEmptiedWithItsRoom) {
     EXPECT_EQ(lines, (Texts{"again", ""}));
 }
 
+std::vector<std::size_t> rows_holding(const PackedLines& lines, std::string_view needle) {
+    std::vector<std::size_t> rows;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (lines[i].find(needle) != std::string_view::npos) {
+            rows.push_back(i);
+        }
+    }
+    return rows;
+}
+
+TEST(PackedLines, FindsExactlyTheRowsHoldingANeedle) {
+    // "ab" + "cd" side by side in the block must not count as "bc"; empty rows hold nothing.
+    PackedLines lines{"ab", "", "cd", "abcd", "", "xbcx", "bc"};
+    EXPECT_EQ(lines.rows_containing("bc"), (std::vector<std::size_t>{3, 5, 6}));
+    EXPECT_EQ(lines.rows_containing("b"), (std::vector<std::size_t>{0, 3, 5, 6}));
+    EXPECT_EQ(lines.rows_containing("abcdx"), std::vector<std::size_t>{});
+    EXPECT_EQ(lines.rows_containing("").size(), lines.size());
+    // Out of block order: a row replaced by a longer text, and one put in front.
+    lines.assign(0, "long text with bc");
+    lines.insert(0, "bc first");
+    EXPECT_EQ(lines.rows_containing("bc"), (std::vector<std::size_t>{0, 1, 4, 6, 7}));
+    lines.erase(0);
+    lines.assign(0, "no");  // fits in place
+    EXPECT_EQ(lines.rows_containing("bc"), (std::vector<std::size_t>{3, 5, 6}));
+}
+
 TEST(PackedLines, ReplacesRemovesAndInsertsTexts) {
     PackedLines lines{"one", "two", "three"};
     lines.assign(1, "a much longer second text");
@@ -116,6 +142,22 @@ TEST(PackedLines, AgreesWithAVectorOfStringsUnderRandomEdits) {
     }
     EXPECT_EQ(packed, plain);
     EXPECT_EQ(packed.to_vector(), plain);
+    for (const std::string_view needle : {"a", "bb", "ccc", "zzzz"}) {
+        EXPECT_EQ(packed.rows_containing(needle), rows_holding(packed, needle)) << needle;
+    }
+    PackedLines appended;  // added at the end only, so searched over the block
+    for (const std::string& text : plain) {
+        appended.push_back(text);
+    }
+    for (std::size_t i = appended.size(); i > 0; i -= 3) {
+        appended.erase(i - 1);
+        if (i < 3) {
+            break;
+        }
+    }
+    for (const std::string_view needle : {"a", "bb", "ccc", "zzzz"}) {
+        EXPECT_EQ(appended.rows_containing(needle), rows_holding(appended, needle)) << needle;
+    }
     EXPECT_EQ(PackedLines(plain), packed);
 }
 
