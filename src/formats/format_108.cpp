@@ -33,9 +33,9 @@ bool is_header_108(std::string_view line) {
     return text::reads_positive(line.substr(start[1], start[3] - start[1]));
 }
 
-// Tests line i as it reads narrowed. The test looks at the first four characters only, so only
-// they are narrowed first; a header is then narrowed whole and kept so in Lines, as it is read
-// again. Other tested lines are never read again. i is within the lines; `scratch` is reused room.
+// Tests line i as it reads narrowed; only a line that starts with "(" or "（" can pass, so only
+// those are narrowed. A header is kept narrowed in Lines, as it is read again; other tested
+// lines are never read again. i is within the lines; `scratch` is reused room.
 bool test_and_store(extract::Primitives& x, long i, std::string& scratch) {
     const std::string_view line = x.L(i);
     // Only "(" and "（" narrow to a text that starts with "(".
@@ -45,11 +45,10 @@ bool test_and_store(extract::Primitives& x, long i, std::string& scratch) {
     if (is_ascii(line)) {  // a line of ASCII only narrows to itself
         return is_header_108(line);
     }
-    extract::Primitives::narrow_into(text::left_view(line, 4), scratch);
+    extract::Primitives::narrow_into(line, scratch);
     if (!is_header_108(scratch)) {
         return false;
     }
-    extract::Primitives::narrow_into(line, scratch);
     x.set_line(i, scratch);
     return true;
 }

@@ -264,7 +264,9 @@ void narrow_into(std::string_view text_in, std::string& out) {
             pos += n;
             continue;
         }
-        sink.put(text_in.substr(run, pos - run));
+        if (pos > run) {
+            sink.put(text_in.substr(run, pos - run));
+        }
         narrow_char(text_in, pos, table, sink);
         run = pos;
     }
