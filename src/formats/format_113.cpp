@@ -50,18 +50,36 @@ BlockFields find_block_fields(const extract::Primitives& x, long last) {
     return f;
 }
 
+constexpr std::string_view kClose = "】";
+constexpr std::string_view kDeadline = "締切日";
+constexpr auto kNone = std::string_view::npos;
+
+// The prize: from after the first "】" (or the start) to the character before the one in front
+// of the first "締切日"; empty when nothing stands there. Cut at the markers' bytes, going back
+// from "締切日", instead of counting the characters in front of them.
+std::string_view prize(std::string_view header) {
+    const std::size_t close = text::find_bytes(header, kClose);
+    const std::size_t from = close == kNone ? 0 : close + kClose.size();
+    const std::size_t until = text::find_bytes(header, kDeadline);
+    const std::size_t end = until == kNone ? kNone : text::chars_back(header, until, 1);
+    return end == kNone || end < from ? std::string_view() : header.substr(from, end - from);
+}
+
+// The text after the first "締切日"; from the third character when there is none.
+std::string_view after_deadline(std::string_view header) {
+    const std::size_t until = text::find_bytes(header, kDeadline);
+    return until == kNone ? text::mid_view(header, 3) : header.substr(until + kDeadline.size());
+}
+
 // The single-line layout: prize and deadline on the header, body and URL below. The search for
 // the URL ends at the next header, so an item without a URL keeps its own lines only.
 void single_line_item(extract::Primitives& x, long& i, long last) {
     const std::string_view header = x.L(i);
-    const long close = text::find(header, "】");
-    const long until = text::find(header, "締切日");
-    const long count = until - close - 2;
     x.form.ItemNo += 1;
     x.form.Pend = x.SeqLabel(x.form.ItemNo);
-    x.form.Pend += count < 0 ? std::string_view() : text::mid_view(header, close + 1, count);
+    x.form.Pend += prize(header);
     x.LA0(x.form.Pend);
-    x.LA3(x.FixDate(text::replace_all(text::mid_view(header, until + 3), ")", "")));
+    x.LA3(x.FixDate(text::replace_all(after_deadline(header), ")", "")));
     for (long k = i + 1; k <= last && !is_header(x.L(k)); ++k) {
         const std::string_view line = x.L(k);
         if (!text::trim_view(line).empty()) {
