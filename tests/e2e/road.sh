@@ -34,6 +34,15 @@ prepare_app() {
     sed -e "s#@S@#$(date -d '-5 days' +%Y/%m/%d)#; s#@A@#$open_until#; s#@B@#$ended#; s#@C@#$today#" \
         "$e2e/newsletter.txt" >"$app/newsletter.txt"
     browser_log=$app/browser-log.txt
+    app_windows=$(winepath -w "$app")
+}
+
+# The program and the probe keep a record of their activations, clicks and key sends; merged by
+# time, it tells afterwards why a send typed nothing.
+probe() { VELMORA_TRACE_FILE="$app_windows\\trace-probe.txt" wine "$app/velmora-probe.exe" "$@"; }
+
+keep_trace() {
+    sort -s -n -k1,1 "$app"/trace-*.txt >"$shots/velmora-e2e-trace-$1.txt" 2>/dev/null || true
 }
 
 # The test browser opens .html files: per user as on Windows, and in the classes root that this
@@ -48,7 +57,8 @@ register_browser() {
 }
 
 start_program() {
-    (cd "$app" && exec wine velmora.exe >"$work/velmora.log" 2>&1) &
+    (cd "$app" && VELMORA_TRACE_FILE="$app_windows\\trace-velmora.txt" exec wine velmora.exe \
+        >"$work/velmora.log" 2>&1) &
     program_pid=$!
     probe wait '!ZOV' 60
 }

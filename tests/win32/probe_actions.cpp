@@ -5,13 +5,16 @@
 #include <algorithm>
 #include <cstdio>
 #include <cwchar>
+#include <string>
 
 #include "probe_windows.h"
+#include "trace.h"
 
 namespace velmora::probe {
 
 const char* const kActionUsage =
-    "clickn TITLE TEXT N | row|dblrow TITLE ROW [LIST] | box SECONDS yes|no|ok | type TITLE CURRENT TEXT | "
+    "click|rclick TITLE TEXT | clickn TITLE TEXT N | row|dblrow TITLE ROW [LIST] | box SECONDS yes|no|ok | "
+    "type TITLE CURRENT TEXT | "
     "keys TEXT | front TITLE | idle TITLE SECONDS | settled CLASS SECONDS | steal FILE PATTERN TITLE SECONDS "
     "| "
     "control TITLE TEXT SECONDS";
@@ -46,12 +49,72 @@ bool bring_forward(HWND hwnd) {
     return GetForegroundWindow() == hwnd;
 }
 
+std::string point_text(POINT p) {
+    return std::to_string(p.x) + "," + std::to_string(p.y);
+}
+
+bool pointer_at(POINT at) {
+    POINT now{};
+    return GetCursorPos(&now) && now.x == at.x && now.y == at.y;
+}
+
+// The pointer moves to the point and stays there. Under Wine the moved pointer springs back to
+// its old place for a moment (the X server reports the old place before the new one), so a click
+// sent right after a move may land where the pointer was before: wait until the spring-back has
+// come and gone, or until the pointer has stayed put long enough for it not to come any more.
+bool move_pointer(POINT at) {
+    if (pointer_at(at)) {
+        return true;
+    }
+    INPUT move{};
+    move.type = INPUT_MOUSE;
+    move.mi.dx = MulDiv(at.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+    move.mi.dy = MulDiv(at.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+    move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    constexpr ULONGLONG kAfterSpringBack = 50;
+    constexpr ULONGLONG kWithoutSpringBack = 400;
+    bool sprang_back = false;
+    ULONGLONG there_since = 0;
+    const ULONGLONG began = GetTickCount64();
+    for (ULONGLONG sent = 0, now = began; now - began < 5000; Sleep(10), now = GetTickCount64()) {
+        if (sent == 0 || now - sent > 1500) {
+            SendInput(1, &move, sizeof(INPUT));
+            sent = now;
+            there_since = 0;
+            continue;
+        }
+        if (!pointer_at(at)) {
+            sprang_back = true;
+            there_since = 0;
+        } else if (there_since == 0) {
+            there_since = now;
+        } else if (now - there_since >= (sprang_back ? kAfterSpringBack : kWithoutSpringBack)) {
+            return true;
+        }
+    }
+    POINT now{};
+    GetCursorPos(&now);
+    win32::trace("probe pointer", "stuck at " + point_text(now) + ", wanted " + point_text(at));
+    return false;
+}
+
 // Real mouse clicks at a point of the screen, the window brought to the front first.
-int mouse_clicks(HWND window, POINT at, int clicks) {
+int mouse_clicks(HWND window, POINT at, int clicks, bool right) {
     if (!bring_forward(window)) {
+        win32::trace("probe click", window, "not in front");
         say("the window did not come to the front");
         return 1;
     }
+    POINT before{};
+    GetCursorPos(&before);
+    if (!move_pointer(at)) {
+        say("the pointer did not move to " + point_text(at));
+        return 1;
+    }
+    win32::trace("probe click", window,
+                 std::to_string(clicks) + (right ? " right" : "") + " at " + point_text(at) + " from " +
+                     point_text(before));
+    // The move goes again with the buttons, in one piece.
     std::vector<INPUT> inputs(1 + 2 * static_cast<std::size_t>(clicks));
     for (auto& in : inputs) {
         in.type = INPUT_MOUSE;
@@ -60,15 +123,20 @@ int mouse_clicks(HWND window, POINT at, int clicks) {
     inputs[0].mi.dy = MulDiv(at.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
     inputs[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
     for (std::size_t i = 1; i < inputs.size(); ++i) {
-        inputs[i].mi.dwFlags = i % 2 == 1 ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+        inputs[i].mi.dwFlags = i % 2 == 1 ? (right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN)
+                                          : (right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP);
     }
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    POINT after{};
+    GetCursorPos(&after);
+    win32::trace("probe click", window, "sent, pointer at " + point_text(after));
     // Until the program has taken the clicks in and handled them (it answers messages again).
     for (int round = 0; round < 2; ++round) {
         Sleep(60);
         DWORD_PTR result = 0;
         SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &result);
     }
+    win32::trace("probe click", window, "answered");
     return 0;
 }
 
@@ -97,14 +165,14 @@ POINT centre_on_screen(HWND parent, const RECT& r) {
     return at;
 }
 
-int click_nth(const std::wstring& title, const std::wstring& text, int n) {
+int click_nth(const std::wstring& title, const std::wstring& text, int n, bool right) {
     HWND hwnd = first_titled(title);
     const auto found = hwnd != nullptr ? controls_with(hwnd, text) : std::vector<ChildInfo>{};
     if (n < 0 || static_cast<std::size_t>(n) >= found.size()) {
         say("no control \"" + utf8(text) + "\" number " + std::to_string(n) + " in \"" + utf8(title) + "\"");
         return 1;
     }
-    return mouse_clicks(hwnd, centre_on_screen(hwnd, found[static_cast<std::size_t>(n)].rect), 1);
+    return mouse_clicks(hwnd, centre_on_screen(hwnd, found[static_cast<std::size_t>(n)].rect), 1, right);
 }
 
 int click_row(const std::wstring& title, int row, int list, int clicks) {
@@ -122,7 +190,7 @@ int click_row(const std::wstring& title, int row, int list, int clicks) {
             say("no row " + std::to_string(row));
             return 1;
         }
-        return mouse_clicks(hwnd, centre_on_screen(child, r), clicks);
+        return mouse_clicks(hwnd, centre_on_screen(child, r), clicks, false);
     }
     say("no list " + std::to_string(list) + " in \"" + utf8(title) + "\"");
     return 1;
@@ -153,7 +221,9 @@ int type_into(const std::wstring& title, const std::wstring& current, const std:
         say("no control \"" + utf8(current) + "\" in \"" + utf8(title) + "\"");
         return 1;
     }
-    mouse_clicks(hwnd, centre_on_screen(hwnd, found.front().rect), 1);
+    if (mouse_clicks(hwnd, centre_on_screen(hwnd, found.front().rect), 1, false) != 0) {
+        return 1;
+    }
     HWND edit = ChildWindowFromPoint(hwnd, POINT{found.front().rect.left + 2, found.front().rect.top + 2});
     SendMessageW(edit, EM_SETSEL, 0, -1);
     type_keys(text);
@@ -263,7 +333,10 @@ std::optional<int> run_action(const std::vector<std::wstring>& a) {
     const std::wstring verb = a.empty() ? L"" : a[0];
     const std::size_t n = a.size();
     if (verb == L"clickn" && n == 4) {
-        return click_nth(a[1], a[2], number(a[3]));
+        return click_nth(a[1], a[2], number(a[3]), false);
+    }
+    if ((verb == L"click" || verb == L"rclick") && n == 3) {
+        return click_nth(a[1], a[2], 0, verb == L"rclick");
     }
     if ((verb == L"row" || verb == L"dblrow") && (n == 3 || n == 4)) {
         return click_row(a[1], number(a[2]), n == 4 ? number(a[3]) : 0, verb == L"row" ? 1 : 2);
