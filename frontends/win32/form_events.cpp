@@ -38,16 +38,6 @@ void call(const std::function<void()>& handler) {
     }
 }
 
-// Enter in the ID panel's entry boxes moves on to the next box (Text6 registers the entry). The
-// model holds no input focus, so its key-down handlers of Text4 and Text5 cannot move it: the
-// screen does.
-std::string_view next_box_on_enter(const ui::Window& window, const ui::Control& box) {
-    if (window.name() != "Form1") {
-        return {};
-    }
-    return box.name() == "Text4" ? "Text5" : box.name() == "Text5" ? "Text6" : std::string_view{};
-}
-
 }  // namespace
 
 void FormView::fire(const std::function<void()>& event) {
@@ -240,9 +230,9 @@ void FormView::on_moved(const WINDOWPOS& pos) {
     });
 }
 
-void FormView::focus_named(std::string_view name) {
+void FormView::focus_control(const ui::Control& control) {
     for (NativeControl& native : m_controls) {
-        if (!name.empty() && native.control->name() == name && IsWindowVisible(native.hwnd)) {
+        if (native.control == &control && IsWindowVisible(native.hwnd)) {
             SetFocus(native.hwnd);
             return;
         }
@@ -279,9 +269,6 @@ LRESULT CALLBACK FormView::control_proc(HWND hwnd, UINT message, WPARAM wparam, 
                 control.on_keydown(static_cast<int>(wparam));
             }
         });
-        if (wparam == VK_RETURN) {
-            view.focus_named(next_box_on_enter(view.m_window, control));
-        }
     } else if (message == WM_GETDLGCODE && control.kind() == ui::ControlKind::TextBox) {
         const auto* msg = reinterpret_cast<const MSG*>(lparam);
         LRESULT code = DefSubclassProc(hwnd, message, wparam, lparam);
