@@ -21,6 +21,8 @@
 #include <vector>
 
 #include "probe_actions.h"
+#include "probe_menu.h"
+#include "probe_mouse.h"
 #include "probe_windows.h"
 #include "trace.h"
 
@@ -205,46 +207,6 @@ int close_window(const std::wstring& title) {
     return windows.empty() ? 1 : 0;
 }
 
-void press(WORD key) {
-    INPUT keys[2]{};
-    keys[0].type = keys[1].type = INPUT_KEYBOARD;
-    keys[0].ki.wVk = keys[1].ki.wVk = key;
-    keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(2, keys, sizeof(INPUT));
-    Sleep(150);
-}
-
-// The menu bar by keyboard, as a user without a mouse chooses: F10, Right to the item, then
-// Enter, or Down into its menu and Enter on the item there.
-int choose_menu(const std::wstring& title, int index, int sub) {
-    const auto windows = velmora::probe::windows_titled(title);
-    if (windows.empty()) {
-        print("no window \"" + utf8(title) + "\"");
-        return 1;
-    }
-    // The keys go to the window in front: wait until it is the one named, or they land elsewhere.
-    SetForegroundWindow(windows.front());
-    for (int i = 0; i < 60 && GetForegroundWindow() != windows.front(); ++i) {
-        Sleep(50);
-        SetForegroundWindow(windows.front());
-    }
-    velmora::win32::trace("probe menu", windows.front(), std::to_string(index) + " " + std::to_string(sub));
-    Sleep(300);
-    press(VK_F10);
-    for (int i = 0; i < index; ++i) {
-        press(VK_RIGHT);
-    }
-    if (sub >= 0) {
-        press(VK_DOWN);
-        for (int i = 0; i < sub; ++i) {
-            press(VK_DOWN);
-        }
-    }
-    press(VK_RETURN);
-    Sleep(300);
-    return 0;
-}
-
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -277,11 +239,13 @@ int wmain(int argc, wchar_t** argv) {
         return close_window(args[1]);
     }
     if (args.size() == 1 && args[0] == L"escape") {
-        press(VK_ESCAPE);
+        velmora::probe::press(VK_ESCAPE);
+        Sleep(150);
         return 0;
     }
     if ((args.size() == 3 || args.size() == 4) && args[0] == L"menu") {
-        return choose_menu(args[1], _wtoi(args[2].c_str()), args.size() == 4 ? _wtoi(args[3].c_str()) : -1);
+        return velmora::probe::choose_menu(args[1], _wtoi(args[2].c_str()),
+                                           args.size() == 4 ? _wtoi(args[3].c_str()) : -1);
     }
     if (const auto result = velmora::probe::run_action(args)) {
         return *result;
