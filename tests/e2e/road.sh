@@ -41,8 +41,13 @@ prepare_app() {
 # time, it tells afterwards why a send typed nothing.
 probe() { VELMORA_TRACE_FILE="$app_windows\\trace-probe.txt" wine "$app/velmora-probe.exe" "$@"; }
 
+# Kept beside the screenshots when the road had failures ($2 = the failures before it began).
 keep_trace() {
-    sort -s -n -k1,1 "$app"/trace-*.txt >"$shots/velmora-e2e-trace-$1.txt" 2>/dev/null || true
+    local kept=$shots/velmora-e2e-trace-$1-$$.txt
+    if ((failed > $2)); then
+        sort -s -n -k1,1 "$app"/trace-*.txt >"$kept" 2>/dev/null || true
+        echo "   record of activations, clicks and sends: $kept"
+    fi
 }
 
 # The test browser opens .html files: per user as on Windows, and in the classes root that this
