@@ -5,9 +5,6 @@
 
 #include <commctrl.h>
 
-#include <cstdint>
-#include <string>
-
 #include "renderer.h"
 #include "shell/application.h"
 #include "single_instance.h"
@@ -23,44 +20,10 @@ void init_common_controls() {
     InitCommonControlsEx(&controls);
 }
 
-// Mouse buttons and keys as they arrive, for the diagnostic record.
-void trace_input(const MSG& msg) {
-    const char* what = nullptr;
-    switch (msg.message) {
-        case WM_LBUTTONDOWN:
-            what = "in: left down";
-            break;
-        case WM_LBUTTONUP:
-            what = "in: left up";
-            break;
-        case WM_LBUTTONDBLCLK:
-            what = "in: left double";
-            break;
-        case WM_RBUTTONDOWN:
-            what = "in: right down";
-            break;
-        case WM_NCLBUTTONDOWN:
-            what = "in: frame left down";
-            break;
-        case WM_KEYDOWN:
-        case WM_SYSKEYDOWN:
-            what = "in: key down";
-            break;
-        default:
-            return;
-    }
-    velmora::win32::trace(what, msg.hwnd,
-                          "pt " + std::to_string(msg.pt.x) + "," + std::to_string(msg.pt.y) + " w " +
-                              std::to_string(msg.wParam) + " capture " +
-                              std::to_string(reinterpret_cast<std::uintptr_t>(GetCapture())));
-}
-
 int run_message_loop(const velmora::win32::Renderer& renderer) {
     MSG msg{};
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-        if (velmora::win32::tracing()) {
-            trace_input(msg);
-        }
+        velmora::win32::trace_input(msg);
         // Tab and the arrow keys move between the controls of the program's windows.
         HWND active = GetActiveWindow();
         if (active != nullptr && renderer.owns(active) && IsDialogMessageW(active, &msg)) {

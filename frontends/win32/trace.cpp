@@ -72,4 +72,38 @@ void trace(std::string_view what, HWND window, std::string_view detail) {
     trace(what, describe(window) + " " + std::string(detail));
 }
 
+void trace_input(const MSG& msg) {
+    if (!tracing()) {
+        return;
+    }
+    const char* what = nullptr;
+    switch (msg.message) {
+        case WM_LBUTTONDOWN:
+            what = "in: left down";
+            break;
+        case WM_LBUTTONUP:
+            what = "in: left up";
+            break;
+        case WM_LBUTTONDBLCLK:
+            what = "in: left double";
+            break;
+        case WM_RBUTTONDOWN:
+            what = "in: right down";
+            break;
+        case WM_KEYDOWN:
+        case WM_SYSKEYDOWN:
+            what = "in: key down";
+            break;
+        default:
+            return;
+    }
+    std::string detail = "at " + std::to_string(msg.pt.x) + "," + std::to_string(msg.pt.y);
+    if (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) {
+        const auto key = static_cast<UINT>(msg.wParam);
+        const UINT character = MapVirtualKeyW(key, MAPVK_VK_TO_CHAR) & 0x7FFF;
+        detail = key == VK_PACKET || character >= 0x20 ? "a character" : "key " + std::to_string(key);
+    }
+    trace(what, msg.hwnd, detail);
+}
+
 }  // namespace velmora::win32

@@ -16,5 +16,8 @@ bool tracing();
 void trace(std::string_view what, std::string_view detail);
 // The window named as the trace shows it: handle, process and caption.
 void trace(std::string_view what, HWND window, std::string_view detail);
+// Mouse buttons and keys as they arrive in the message loop. Keys that type a character are
+// recorded without saying which (they may be a password the user types into the program).
+void trace_input(const MSG& msg);
 
 }  // namespace velmora::win32
