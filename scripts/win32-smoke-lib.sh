@@ -14,18 +14,32 @@ ensure_tools() {
     "$root/scripts/install-deps" windows >/dev/null
 }
 
+# Everything the run started ends with it, also when it is interrupted: the programs of its Wine
+# prefix and their server, the script's own background jobs, the virtual screen, the work folder.
 cleanup() {
-    if [[ -n $work ]]; then
+    local status=$? job
+    trap - EXIT INT TERM HUP
+    if [[ -n $work && -d $work/prefix ]]; then
         WINEPREFIX=$work/prefix wineserver -k 2>/dev/null || true
+        WINEPREFIX=$work/prefix timeout 30 wineserver -w 2>/dev/null || true
     fi
-    if [[ -n $program_pid ]]; then
-        kill "$program_pid" 2>/dev/null || true
-    fi
+    for job in $(jobs -p) $program_pid; do
+        kill "$job" 2>/dev/null || true
+    done
     if [[ -n $xvfb_pid ]]; then
         kill "$xvfb_pid" 2>/dev/null || true
+        wait "$xvfb_pid" 2>/dev/null || true
     fi
     if [[ -n $work ]]; then
         rm -rf "$work"
+    fi
+    exit "$status"
+}
+
+step_failed() {
+    echo "$0: \"$1\" failed (line $2)" >&2
+    if [[ -s $work/wine.log ]]; then
+        tail -n 20 "$work/wine.log" >&2
     fi
 }
 
@@ -33,20 +47,42 @@ cleanup() {
 start_desktop() {
     work=$(mktemp -d /tmp/velmora-smoke.XXXXXX)
     trap cleanup EXIT
-    local n=90
-    while [[ -e /tmp/.X$n-lock ]]; do n=$((n + 1)); done
-    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    trap 'exit 130' INT
+    trap 'exit 143' TERM HUP
+    # A step of the script itself that fails ends the run; say which one.
+    set -o errtrace
+    trap 'step_failed "$BASH_COMMAND" "$LINENO"' ERR
+    # The X server picks a free display itself and names it once it takes clients.
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
     xvfb_pid=$!
-    export DISPLAY=":$n" WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+    local tries=300 display
+    until [[ -s $work/display ]]; do
+        if ! kill -0 "$xvfb_pid" 2>/dev/null || ((--tries == 0)); then
+            echo "the virtual screen did not start" >&2
+            return 1
+        fi
+        sleep 0.1
+    done
+    display=$(tr -d '[:space:]' <"$work/display")
+    export DISPLAY=":$display"
+    export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
     export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
     echo "== new Wine prefix on display $DISPLAY"
-    wineboot -i >/dev/null 2>&1
+    wineboot -i >"$work/wineboot.log" 2>&1 || { tail -n 20 "$work/wineboot.log" >&2 && return 1; }
     wineserver -w
     # Every program of the prefix runs in one virtual desktop, which draws the window frames (there
     # is no window manager) and lets the probe see the program's windows.
     wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
     wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
     wineserver -w
+}
+
+# The Windows name of a file: the prefix's drive Z: is the root of the file system. (Worked out
+# here rather than by starting winepath, one Wine process fewer that could fail on a busy machine.)
+windows_path() {
+    local path
+    path=$(realpath -m -- "$1")
+    printf 'Z:%s\n' "${path//\//\\}"
 }
 
 # The data files are in code page 932 with CR LF, as users' files are.

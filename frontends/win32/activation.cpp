@@ -7,8 +7,10 @@
 #include <shellapi.h>
 
 #include <cwctype>
+#include <string>
 #include <vector>
 
+#include "trace.h"
 #include "wide.h"
 #include "win32_platform.h"
 
@@ -109,18 +111,23 @@ bool Win32Platform::bring_to_front(HWND window) {
         const DWORD foreground_thread = foreground ? GetWindowThreadProcessId(foreground, nullptr) : 0;
         const bool attached = foreground_thread != 0 && foreground_thread != own_thread &&
                               AttachThreadInput(own_thread, foreground_thread, TRUE);
-        if (!SetForegroundWindow(window)) {
+        const bool set = SetForegroundWindow(window) != FALSE;
+        if (!set) {
             tap_alt();  // a key press from this program lifts the foreground lock
             SetForegroundWindow(window);
         }
+        trace("activate", window,
+              std::string(set ? "set" : "set refused, alt tapped") + (attached ? ", input attached" : ""));
         BringWindowToTop(window);
         if (attached) {
             AttachThreadInput(own_thread, foreground_thread, FALSE);
         }
     }
     if (!is_foreground_soon(window)) {
+        trace("activate", window, "never came to the front");
         return false;
     }
+    trace("activate", window, "in front");
     m_last_activated = window;
     m_sending_stopped = false;
     return true;
@@ -136,12 +143,15 @@ bool Win32Platform::activate_title(std::string_view title) {
 bool Win32Platform::activate_task(std::optional<platform::TaskId> task, platform::Wait wait) {
     const auto found = task ? m_tasks.find(*task) : m_tasks.end();
     if (found == m_tasks.end()) {
+        trace("activate task", "no such task");
         return false;
     }
     if (wait == platform::Wait::ForOwnFocus) {
-        for (int i = 0; i < 50 && !own_focus(); ++i) {
+        int i = 0;
+        for (; i < 50 && !own_focus(); ++i) {
             Sleep(20);
         }
+        trace("own focus", own_focus() ? "held after " + std::to_string(i * 20) + " ms" : "not held");
     }
     const std::vector<HWND> windows = top_level_windows();
     for (HWND hwnd : windows) {
@@ -157,6 +167,7 @@ bool Win32Platform::activate_task(std::optional<platform::TaskId> task, platform
             return bring_to_front(hwnd);
         }
     }
+    trace("activate task", "no window of the task");
     return false;
 }
 

@@ -7,9 +7,12 @@
 
 #include <commctrl.h>
 
+#include <string>
+
 #include "form_view.h"
 #include "menu_build.h"
 #include "renderer.h"
+#include "trace.h"
 #include "win32_platform.h"
 
 namespace velmora::win32 {
@@ -33,16 +36,6 @@ void call(const std::function<void()>& handler) {
     if (handler) {
         handler();
     }
-}
-
-// Enter in the ID panel's entry boxes moves on to the next box (Text6 registers the entry). The
-// model holds no input focus, so its key-down handlers of Text4 and Text5 cannot move it: the
-// screen does.
-std::string_view next_box_on_enter(const ui::Window& window, const ui::Control& box) {
-    if (window.name() != "Form1") {
-        return {};
-    }
-    return box.name() == "Text4" ? "Text5" : box.name() == "Text5" ? "Text6" : std::string_view{};
 }
 
 }  // namespace
@@ -80,6 +73,8 @@ LRESULT FormView::handle(UINT message, WPARAM wparam, LPARAM lparam) {
         case WM_CTLCOLORSTATIC:
             return on_colour(reinterpret_cast<HDC>(wparam), reinterpret_cast<HWND>(lparam));
         case WM_ACTIVATE:
+            trace(LOWORD(wparam) != WA_INACTIVE ? "window active" : "window inactive", m_hwnd,
+                  m_window.name());
             if (LOWORD(wparam) != WA_INACTIVE) {
                 m_renderer.window_activated(m_window);
             }
@@ -120,7 +115,10 @@ LRESULT FormView::on_command(WPARAM wparam, LPARAM lparam) {
 void FormView::fire_menu(UINT command) {
     ui::MenuItem* item = menu_item_of(m_menu_items, command);
     if (item != nullptr && item->reachable()) {
+        trace("menu", m_hwnd, item->id());
         fire([item] { call(item->on_click); });
+    } else {
+        trace("menu not reachable", m_hwnd, std::to_string(command));
     }
 }
 
@@ -129,7 +127,9 @@ LRESULT FormView::on_control_command(NativeControl& native, int code) {
     switch (control.kind()) {
         case ui::ControlKind::Button:
             if (code == BN_CLICKED) {
+                trace("click", native.hwnd, control.id());
                 fire([&] { call(control.on_click); });
+                trace("click done", native.hwnd, control.id());
             }
             break;
         case ui::ControlKind::Label:
@@ -156,6 +156,7 @@ LRESULT FormView::on_control_command(NativeControl& native, int code) {
                     }
                 });
             } else if (code == EN_SETFOCUS) {
+                trace("focus", native.hwnd, control.id());
                 fire([&] { call(control.on_gotfocus); });
             }
             break;
@@ -166,7 +167,9 @@ LRESULT FormView::on_control_command(NativeControl& native, int code) {
                     call(control.on_click);
                 });
             } else if (code == LBN_DBLCLK) {
+                trace("double click", native.hwnd, control.id());
                 fire([&] { call(control.on_dblclick); });
+                trace("double click done", native.hwnd, control.id());
             }
             break;
         default:
@@ -227,9 +230,9 @@ void FormView::on_moved(const WINDOWPOS& pos) {
     });
 }
 
-void FormView::focus_named(std::string_view name) {
+void FormView::focus_control(const ui::Control& control) {
     for (NativeControl& native : m_controls) {
-        if (!name.empty() && native.control->name() == name && IsWindowVisible(native.hwnd)) {
+        if (native.control == &control && IsWindowVisible(native.hwnd)) {
             SetFocus(native.hwnd);
             return;
         }
@@ -249,6 +252,11 @@ LRESULT CALLBACK FormView::control_proc(HWND hwnd, UINT message, WPARAM wparam, 
                                         DWORD_PTR self) {
     auto& view = *reinterpret_cast<FormView*>(self);
     ui::Control& control = *view.m_controls[index].control;
+    if (message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN) {
+        trace(message == WM_LBUTTONDOWN ? "mouse down" : "right mouse down", hwnd,
+              control.id() + " at " + std::to_string(static_cast<short>(LOWORD(lparam))) + "," +
+                  std::to_string(static_cast<short>(HIWORD(lparam))));
+    }
     if (message == WM_RBUTTONDOWN && control.kind() == ui::ControlKind::Button) {
         view.fire([&] {
             if (control.on_mousedown) {
@@ -261,9 +269,6 @@ LRESULT CALLBACK FormView::control_proc(HWND hwnd, UINT message, WPARAM wparam, 
                 control.on_keydown(static_cast<int>(wparam));
             }
         });
-        if (wparam == VK_RETURN) {
-            view.focus_named(next_box_on_enter(view.m_window, control));
-        }
     } else if (message == WM_GETDLGCODE && control.kind() == ui::ControlKind::TextBox) {
         const auto* msg = reinterpret_cast<const MSG*>(lparam);
         LRESULT code = DefSubclassProc(hwnd, message, wparam, lparam);

@@ -36,6 +36,8 @@ public:
     LRESULT handle(UINT message, WPARAM wparam, LPARAM lparam);
     // Shows a popup menu at the mouse and fires the chosen item.
     void show_popup(ui::MenuItem& menu);
+    // Gives the input focus to the native control of this model control, when it is shown.
+    void focus_control(const ui::Control& control);
 
 private:
     // form_view.cpp
@@ -54,8 +56,6 @@ private:
     void on_moved(const WINDOWPOS& pos);
     void fire_menu(UINT command);
     NativeControl* native_of(HWND hwnd);
-    // Gives the input focus to the shown control of this name (none for the empty name).
-    void focus_named(std::string_view name);
     void subclass(NativeControl& native, std::size_t index);
     static LRESULT CALLBACK control_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam,
                                          UINT_PTR index, DWORD_PTR self);

@@ -3,9 +3,11 @@
 // one at a time with a pause, longer after keys that make the browser work (Tab, Enter, Alt+D,
 // Ctrl+V), and the foreground window is checked before each unit: keys never go astray.
 
+#include <string>
 #include <vector>
 
 #include "platform/key_notation.h"
+#include "trace.h"
 #include "wide.h"
 #include "win32_platform.h"
 
@@ -161,6 +163,7 @@ std::vector<Unit> units_of(const std::vector<KeyEvent>& events) {
 }  // namespace
 
 bool Win32Platform::send_keys(std::string_view notation) {
+    trace("keys", notation);
     const platform::KeyParse parse = platform::parse_key_notation(notation);
     if (parse.error) {
         return false;
@@ -175,6 +178,7 @@ bool Win32Platform::send_keys(std::string_view notation) {
 }
 
 bool Win32Platform::type_text(std::string_view text) {
+    trace("text", std::to_string(text.size()) + " bytes");
     const std::wstring wide = widen(text);
     std::vector<std::vector<INPUT>> inputs;
     std::vector<DWORD> pauses;
@@ -202,6 +206,9 @@ bool Win32Platform::send_units(const std::vector<std::vector<INPUT>>& units,
     // dropped, also when the target comes back: its keys would land in the wrong fields.
     for (std::size_t i = 0; i < units.size(); ++i) {
         if (m_sending_stopped || target == nullptr || GetForegroundWindow() != target) {
+            trace("send stopped", target,
+                  "unit " + std::to_string(i) + " of " + std::to_string(units.size()) +
+                      (m_sending_stopped ? ", stopped before" : ", another window in front"));
             m_sending_stopped = true;
             return false;
         }
@@ -211,10 +218,13 @@ bool Win32Platform::send_units(const std::vector<std::vector<INPUT>>& units,
         }
         const UINT sent = SendInput(static_cast<UINT>(unit.size()), unit.data(), sizeof(INPUT));
         if (sent != unit.size()) {
+            trace("send refused", target,
+                  "unit " + std::to_string(i) + ": " + std::to_string(GetLastError()));
             return false;
         }
         Sleep(pauses[i]);
     }
+    trace("sent", target, std::to_string(units.size()) + " units");
     return true;
 }
 

@@ -8,6 +8,7 @@
 #include "renderer.h"
 #include "shell/application.h"
 #include "single_instance.h"
+#include "trace.h"
 #include "win32_platform.h"
 
 namespace {
@@ -22,6 +23,7 @@ void init_common_controls() {
 int run_message_loop(const velmora::win32::Renderer& renderer) {
     MSG msg{};
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        velmora::win32::trace_input(msg);
         // Tab and the arrow keys move between the controls of the program's windows.
         HWND active = GetActiveWindow();
         if (active != nullptr && renderer.owns(active) && IsDialogMessageW(active, &msg)) {

@@ -1,5 +1,7 @@
 #include "renderer.h"
 
+#include <utility>
+
 #include "ui_font.h"
 
 namespace velmora::win32 {
@@ -115,9 +117,21 @@ void Renderer::mirror() {
         }
     }
     m_syncing = false;
+    move_focus();
     if (!m_program.running && !m_quit_posted) {
         m_quit_posted = true;
         PostQuitMessage(0);
+    }
+}
+
+void Renderer::move_focus() {
+    const ui::Window* window = std::exchange(m_focus_window, nullptr);
+    const ui::Control* control = std::exchange(m_focus_control, nullptr);
+    if (window == nullptr || !m_program.running) {
+        return;
+    }
+    if (FormView* view = view_of(*window)) {
+        view->focus_control(*control);  // its on_gotfocus runs as a user event of its own
     }
 }
 
@@ -175,6 +189,11 @@ void Renderer::window_shown(ui::Window& window) {
 
 void Renderer::popup_menu(ui::Window& window, ui::MenuItem& menu) {
     m_program.popup_menu(window, menu);
+}
+
+void Renderer::focus(ui::Window& window, ui::Control& control) {
+    m_focus_window = &window;
+    m_focus_control = &control;
 }
 
 LRESULT CALLBACK Renderer::window_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {

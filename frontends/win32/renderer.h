@@ -51,12 +51,15 @@ public:
     void window_activated(ui::Window& window);
     void window_hidden(const ui::Window& window);
 
-    // WindowHost: a shown window is activated when it appears; popup menus open at the mouse.
+    // WindowHost: a shown window is activated when it appears; popup menus open at the mouse;
+    // the focus moves once the model is on the screen (the control may just have been shown).
     void window_shown(ui::Window& window) override;
     void popup_menu(ui::Window& window, ui::MenuItem& menu) override;
+    void focus(ui::Window& window, ui::Control& control) override;
 
 private:
     void mirror();
+    void move_focus();
     FormView* view_of(const ui::Window& window) const;
     static LRESULT CALLBACK window_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
 
@@ -64,6 +67,8 @@ private:
     std::vector<std::unique_ptr<FormView>> m_views;
     std::set<const ui::Window*> m_to_activate;
     const ui::Window* m_active = nullptr;
+    const ui::Window* m_focus_window = nullptr;
+    const ui::Control* m_focus_control = nullptr;
     int m_depth = 0;
     bool m_syncing = false;
     bool m_dirty = false;

@@ -78,9 +78,18 @@ void Command20_Click(ui::Program& program) {
     SetID(program);
 }
 
-// Enter in Text4 and Text5 only moves the focus on, which the model does not hold.
-void Text4_KeyDown(ui::Program& /*program*/, int /*key_code*/) {}
-void Text5_KeyDown(ui::Program& /*program*/, int /*key_code*/) {}
+// Enter in the title and ID boxes moves on to the next box.
+void Text4_KeyDown(ui::Program& program, int key_code) {
+    if (key_code == kEnter) {
+        program.form1.set_focus(program.form1.Text5);
+    }
+}
+
+void Text5_KeyDown(ui::Program& program, int key_code) {
+    if (key_code == kEnter) {
+        program.form1.set_focus(program.form1.Text6);
+    }
+}
 
 void Text6_KeyDown(ui::Program& program, int key_code) {
     if (key_code == kEnter) {

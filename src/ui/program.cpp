@@ -61,6 +61,13 @@ void Program::popup_menu(Window& window, MenuItem& menu) {
     }
 }
 
+void Program::focus(Window& /*window*/, Control& control) {
+    m_focused = &control;
+    if (control.on_gotfocus) {
+        control.on_gotfocus();
+    }
+}
+
 void Program::run_pending_activations() {
     // A handler may show further windows; they are activated in turn.
     int guard = 0;

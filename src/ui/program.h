@@ -47,6 +47,10 @@ public:
     // WindowHost.
     void window_shown(Window& window) override;
     void popup_menu(Window& window, MenuItem& menu) override;
+    // Headless, the control is recorded as the focused one and its on_gotfocus runs.
+    void focus(Window& window, Control& control) override;
+    // The control the program gave the focus last; null before any.
+    Control* focused() const { return m_focused; }
 
     // Runs the activation handlers of the windows shown since the last call, in order.
     void run_pending_activations();
@@ -62,6 +66,7 @@ private:
     Form3 m_form3;
     std::deque<Window*> m_pending;
     MenuItem* m_last_popup = nullptr;
+    Control* m_focused = nullptr;
 };
 
 }  // namespace velmora::ui

@@ -73,4 +73,10 @@ void Window::popup_menu(MenuItem& menu) {
     }
 }
 
+void Window::set_focus(Control& control) {
+    if (m_host != nullptr) {
+        m_host->focus(*this, control);
+    }
+}
+
 }  // namespace velmora::ui

@@ -15,12 +15,14 @@ namespace velmora::ui {
 
 class Window;
 
-// What a desktop does for windows: an ordinary show activates the window; a popup menu opens.
+// What a desktop does for windows: an ordinary show activates the window; a popup menu opens;
+// a control that the program gives the input focus gets it (and its on_gotfocus runs).
 class WindowHost {
 public:
     virtual ~WindowHost() = default;
     virtual void window_shown(Window& window) = 0;
     virtual void popup_menu(Window& window, MenuItem& menu) = 0;
+    virtual void focus(Window& window, Control& control) = 0;
 };
 
 // A control array with the program's own indexes (`Text(0)` to `Text(64)`).
@@ -76,6 +78,8 @@ public:
     const std::vector<Control*>& controls() const { return m_controls; }
 
     void popup_menu(MenuItem& menu);
+    // The program moves the input focus to one of this window's controls.
+    void set_focus(Control& control);
     void set_host(WindowHost* host) { m_host = host; }
 
     std::uint64_t revision() const { return m_revision; }

@@ -44,6 +44,24 @@ TEST_F(IdBook, EnterInTheFirstTwoBoxesRegistersNothing) {
     EXPECT_EQ(saved(), std::nullopt);
 }
 
+TEST_F(IdBook, EnterMovesTheFocusFromTitleToIdToPasswordAndNoOtherKeyDoes) {
+    struct Step {
+        ui::TextBox& box;
+        int key;
+        const ui::Control* focused_after;
+    };
+    const Step steps[] = {
+        {form().Text4, 9, nullptr},        {form().Text4, 13, &form().Text5},
+        {form().Text5, 65, &form().Text5}, {form().Text5, 13, &form().Text6},
+        {form().Text4, 10, &form().Text6}, {form().Text6, 13, &form().Text6},
+    };
+    for (const Step& step : steps) {
+        step.box.on_keydown(step.key);
+        EXPECT_EQ(program.focused(), step.focused_after) << step.box.id() << " key " << step.key;
+    }
+    EXPECT_EQ(form().IdTexts, (Lines{"//", ""}));  // Enter in the password box registered
+}
+
 TEST_F(IdBook, AnEmptyIdTypesOnlyThePassword) {
     enter("t", "", "pw");
     launch_browser();

@@ -34,21 +34,36 @@ prepare_app() {
     sed -e "s#@S@#$(date -d '-5 days' +%Y/%m/%d)#; s#@A@#$open_until#; s#@B@#$ended#; s#@C@#$today#" \
         "$e2e/newsletter.txt" >"$app/newsletter.txt"
     browser_log=$app/browser-log.txt
+    app_windows=$(windows_path "$app")
+}
+
+# The program and the probe keep a record of their activations, clicks and key sends; merged by
+# time, it tells afterwards why a send typed nothing.
+probe() { VELMORA_TRACE_FILE="$app_windows\\trace-probe.txt" wine "$app/velmora-probe.exe" "$@"; }
+
+# Kept beside the screenshots when the road had failures ($2 = the failures before it began).
+keep_trace() {
+    local kept=$shots/velmora-e2e-trace-$1-$$.txt
+    if ((failed > $2)); then
+        sort -s -n -k1,1 "$app"/trace-*.txt >"$kept" 2>/dev/null || true
+        echo "   record of activations, clicks and sends: $kept"
+    fi
 }
 
 # The test browser opens .html files: per user as on Windows, and in the classes root that this
 # Wine reads (it does not merge the user's classes in).
 register_browser() {
     local command
-    command="\"$(winepath -w "$app/velmora-test-browser.exe")\" \"%1\""
+    command="\"$(windows_path "$app/velmora-test-browser.exe")\" \"%1\""
     for classes in 'HKCU\Software\Classes' 'HKCR'; do
-        wine reg add "$classes\\.html" /ve /d VelmoraTestPage /f >/dev/null 2>&1
-        wine reg add "$classes\\VelmoraTestPage\\shell\\open\\command" /ve /d "$command" /f >/dev/null 2>&1
+        wine reg add "$classes\\.html" /ve /d VelmoraTestPage /f >>"$work/wine.log" 2>&1
+        wine reg add "$classes\\VelmoraTestPage\\shell\\open\\command" /ve /d "$command" /f >>"$work/wine.log" 2>&1
     done
 }
 
 start_program() {
-    (cd "$app" && exec wine velmora.exe >"$work/velmora.log" 2>&1) &
+    (cd "$app" && VELMORA_TRACE_FILE="$app_windows\\trace-velmora.txt" exec wine velmora.exe \
+        >"$work/velmora.log" 2>&1) &
     program_pid=$!
     probe wait '!ZOV' 60
 }
@@ -86,6 +101,11 @@ rows_are() {
     diff <(printf '%s\n' "${@:2}") <(probe list "$1" | tr -d '\r')
 }
 
+# A menu choice opens a window, which then takes the program's messages.
+menu_opens() {
+    probe menu "$1" "$2" && probe wait "$3" 15 && probe idle "$3" 5
+}
+
 file_is() {
     diff <(printf '%s\n' "${@:2}") <(from_cp932 <"$app/$1")
 }
@@ -105,23 +125,28 @@ record_flowchart() {
 
 register_id() {
     probe click "$1" 複 && probe rclick "$1" ID && probe type "$1" '' $'懸賞サイト\ntaro{1}+%\np(a)ss%^~\n' &&
-        within 5 grep -q '懸賞サイト' <(from_cp932 <"$app/zov4.ini")
+        within 5 file_has zov4.ini '懸賞サイト'
+}
+
+# The data file (code page 932) has a line holding this text, read afresh at every call.
+file_has() {
+    from_cp932 <"$app/$1" | grep -qF -- "$2"
 }
 
 # The road; $1 = the page on which the contest opens (1 when launched, 2 after a hand-off).
 road() {
     local page=$1 main='!ZOV' up="$today UP"
-    check "a newsletter on the clipboard" probe clip "$(winepath -w "$app/newsletter.txt")"
-    check "Mail opens the extraction window" probe_menu_opens "$main" 2 ZOV-mail
+    check "a newsletter on the clipboard" probe clip "$(windows_path "$app/newsletter.txt")"
+    check "Mail opens the extraction window" menu_opens "$main" 2 ZOV-mail
     check "猫招く懸賞読本 lists the three contests" eval 'probe menu ZOV-mail 2 0 &&
-        rows_are ZOV-mail "  01 旅行券10万円" "  02 図書カード" "  03 お米"'
+        within 5 rows_are ZOV-mail "  01 旅行券10万円" "  02 図書カード" "  03 お米"'
     check "a click on a title shows its status" eval 'probe row ZOV-mail 1 && probe control ZOV-mail "応募終了！" 5'
     check "すべて選択 selects every title (asking about ended ones)" eval 'probe menu ZOV-mail 1 4 && probe idle ZOV-mail 5 &&
         probe click ZOV-mail すべて選択 && rows_are ZOV-mail "* 01 旅行券10万円" "* 02 図書カード" "* 03 お米"'
     check "連続取込 asks about the ended contest; two are stocked" stock_check
     check "zov5.ini holds the two open contests" file_is zov5.ini "$open_until$url" "${today}http://c.example/"
     check "back returns to the main window" probe_close_returns ZOV-mail "$main"
-    check "St shows the stock" eval 'probe_menu_opens "$main" 1 "Stock mode" &&
+    check "St shows the stock" eval 'menu_opens "$main" 1 "Stock mode" &&
         rows_are "Stock mode" "  $open_until$url" "  ${today}http://c.example/"'
     check "a double click opens the contest in the browser" eval 'probe dblrow "Stock mode" 0 &&
         wait_log "page '"$page"' $( ((page == 1)) && echo start || echo handoff) $url" 20'
@@ -143,7 +168,7 @@ road() {
         'taro{1}+%' 'p(a)ss%^~'
     check "the history holds the record once" file_is zov21.ini "$today${open_until}0aaaa$url"
     echo "$open_until$url" >"$app/clip.txt"
-    check "the contest again: warned as applied for" eval 'probe clip "$(winepath -w "$app/clip.txt")" &&
+    check "the contest again: warned as applied for" eval 'probe clip "$(windows_path "$app/clip.txt")" &&
         click_and_answer "$up" ブラウザ yes "Velmora|$today に応募済みです$open_until が締切なので応募の必要はありませんそれでも表示しますか？"'
     check "the running browser loads it (Alt+D, Ctrl+V, Enter)" wait_log "page $((page + 1)) enter $url"
     check "the status line shows the applied date" probe wait "$today" 5
@@ -156,7 +181,7 @@ steal_during_run() {
     probe click "$main" 複 && probe click "$main" At || return 1
     (cd "$app" && exec wine velmora-test-browser.exe --title Other --log other-log.txt) &
     probe wait Other 20 || return 1
-    probe steal "$(winepath -w "$browser_log")" "page $page field 2 太郎+次郎" Other 30 &
+    probe steal "$(windows_path "$browser_log")" "page $page field 2 太郎+次郎" Other 30 &
     local stealer=$!
     probe dblrow "$main" 0
     wait $stealer || return 1

@@ -7,14 +7,12 @@
 //   velmora-probe place TITLE X Y       the window's top-left corner is at X, Y
 //   velmora-probe close TITLE           asks the window to close (WM_CLOSE)
 //   velmora-probe clip FILE             puts a UTF-8 file on the clipboard, lines ended by CR LF
-//   velmora-probe list TITLE            the rows of the window's first visible list, "*" marking selected
-//   ones velmora-probe tray TITLE CODE       the tray icon of the (hidden) window reports mouse message CODE
-//   velmora-probe click TITLE TEXT      clicks the visible control with this text
-//   velmora-probe rclick TITLE TEXT     right-clicks it
+//   velmora-probe list TITLE            the rows of the window's first visible list ("*": selected)
+//   velmora-probe tray TITLE CODE       the tray icon of the (hidden) window reports mouse message CODE
 //   velmora-probe escape                presses Esc (closes an open menu)
 //   velmora-probe menu TITLE INDEX [SUB] chooses the item of the menu bar at this position, or the
 //                                       item SUB of the menu it opens (by keyboard)
-// and the user's actions of the end-to-end run (probe_actions.h).
+// and the user's actions (clicks, rows, message boxes, typing; probe_actions.h).
 // Output is UTF-8; the exit code is 0 when the check held, 1 when not, 2 on a bad command line.
 
 #include <cstdio>
@@ -23,7 +21,10 @@
 #include <vector>
 
 #include "probe_actions.h"
+#include "probe_menu.h"
+#include "probe_mouse.h"
 #include "probe_windows.h"
+#include "trace.h"
 
 namespace {
 
@@ -206,77 +207,6 @@ int close_window(const std::wstring& title) {
     return windows.empty() ? 1 : 0;
 }
 
-// A real mouse click, as the user makes it: the window comes to the front first.
-int click_at(HWND window, POINT at, bool right) {
-    SetForegroundWindow(window);
-    Sleep(200);
-    // An absolute move in 0..65535 of the screen: Wine moves the pointer for it even when the
-    // probe is not the program in front (it does not for SetCursorPos).
-    INPUT clicks[3]{};
-    clicks[0].type = clicks[1].type = clicks[2].type = INPUT_MOUSE;
-    clicks[0].mi.dx = MulDiv(at.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-    clicks[0].mi.dy = MulDiv(at.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-    clicks[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    clicks[1].mi.dwFlags = right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN;
-    clicks[2].mi.dwFlags = right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP;
-    SendInput(3, clicks, sizeof(INPUT));
-    Sleep(300);
-    return 0;
-}
-
-int click_control(const std::wstring& title, const std::wstring& text, bool right) {
-    for (HWND hwnd : velmora::probe::windows_titled(title)) {
-        for (const auto& child : velmora::probe::children_of(hwnd)) {
-            if (child.visible && child.text == text) {
-                POINT at{(child.rect.left + child.rect.right) / 2, (child.rect.top + child.rect.bottom) / 2};
-                ClientToScreen(hwnd, &at);
-                return click_at(hwnd, at, right);
-            }
-        }
-    }
-    print("no control \"" + utf8(text) + "\" in \"" + utf8(title) + "\"");
-    return 1;
-}
-
-void press(WORD key) {
-    INPUT keys[2]{};
-    keys[0].type = keys[1].type = INPUT_KEYBOARD;
-    keys[0].ki.wVk = keys[1].ki.wVk = key;
-    keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(2, keys, sizeof(INPUT));
-    Sleep(150);
-}
-
-// The menu bar by keyboard, as a user without a mouse chooses: F10, Right to the item, then
-// Enter, or Down into its menu and Enter on the item there.
-int choose_menu(const std::wstring& title, int index, int sub) {
-    const auto windows = velmora::probe::windows_titled(title);
-    if (windows.empty()) {
-        print("no window \"" + utf8(title) + "\"");
-        return 1;
-    }
-    // The keys go to the window in front: wait until it is the one named, or they land elsewhere.
-    SetForegroundWindow(windows.front());
-    for (int i = 0; i < 60 && GetForegroundWindow() != windows.front(); ++i) {
-        Sleep(50);
-        SetForegroundWindow(windows.front());
-    }
-    Sleep(300);
-    press(VK_F10);
-    for (int i = 0; i < index; ++i) {
-        press(VK_RIGHT);
-    }
-    if (sub >= 0) {
-        press(VK_DOWN);
-        for (int i = 0; i < sub; ++i) {
-            press(VK_DOWN);
-        }
-    }
-    press(VK_RETURN);
-    Sleep(300);
-    return 0;
-}
-
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -308,18 +238,14 @@ int wmain(int argc, wchar_t** argv) {
     if (args.size() == 2 && args[0] == L"close") {
         return close_window(args[1]);
     }
-    if (args.size() == 3 && args[0] == L"click") {
-        return click_control(args[1], args[2], false);
-    }
-    if (args.size() == 3 && args[0] == L"rclick") {
-        return click_control(args[1], args[2], true);
-    }
     if (args.size() == 1 && args[0] == L"escape") {
-        press(VK_ESCAPE);
+        velmora::probe::press(VK_ESCAPE);
+        Sleep(150);
         return 0;
     }
     if ((args.size() == 3 || args.size() == 4) && args[0] == L"menu") {
-        return choose_menu(args[1], _wtoi(args[2].c_str()), args.size() == 4 ? _wtoi(args[3].c_str()) : -1);
+        return velmora::probe::choose_menu(args[1], _wtoi(args[2].c_str()),
+                                           args.size() == 4 ? _wtoi(args[3].c_str()) : -1);
     }
     if (const auto result = velmora::probe::run_action(args)) {
         return *result;
@@ -328,6 +254,6 @@ int wmain(int argc, wchar_t** argv) {
     print(
         "usage: velmora-probe wait|gone TITLE SECONDS | show TITLE | size TITLE W H | place TITLE X Y | "
         "list TITLE | clip FILE | tray TITLE CODE | close TITLE | "
-        "click|rclick TITLE TEXT | escape | menu TITLE INDEX [SUB]");
+        "escape | menu TITLE INDEX [SUB]");
     return 2;
 }

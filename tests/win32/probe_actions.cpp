@@ -5,13 +5,17 @@
 #include <algorithm>
 #include <cstdio>
 #include <cwchar>
+#include <string>
 
+#include "probe_mouse.h"
 #include "probe_windows.h"
+#include "trace.h"
 
 namespace velmora::probe {
 
 const char* const kActionUsage =
-    "clickn TITLE TEXT N | row|dblrow TITLE ROW [LIST] | box SECONDS yes|no|ok | type TITLE CURRENT TEXT | "
+    "click|rclick TITLE TEXT | clickn TITLE TEXT N | row|dblrow TITLE ROW [LIST] | box SECONDS yes|no|ok | "
+    "type TITLE CURRENT TEXT | "
     "keys TEXT | front TITLE | idle TITLE SECONDS | settled CLASS SECONDS | steal FILE PATTERN TITLE SECONDS "
     "| "
     "control TITLE TEXT SECONDS";
@@ -31,45 +35,6 @@ HWND first_titled(const std::wstring& title) {
         return nullptr;
     }
     return windows.front();
-}
-
-// The window comes to the front, asked again now and then: under Wine the activation of another
-// program's window arrives late on a busy machine, and a late one would take the front from
-// whatever the program itself brought forward meanwhile.
-bool bring_forward(HWND hwnd) {
-    for (int i = 0; i < 250 && GetForegroundWindow() != hwnd; ++i) {
-        if (i % 25 == 0) {
-            SetForegroundWindow(hwnd);
-        }
-        Sleep(20);
-    }
-    return GetForegroundWindow() == hwnd;
-}
-
-// Real mouse clicks at a point of the screen, the window brought to the front first.
-int mouse_clicks(HWND window, POINT at, int clicks) {
-    if (!bring_forward(window)) {
-        say("the window did not come to the front");
-        return 1;
-    }
-    std::vector<INPUT> inputs(1 + 2 * static_cast<std::size_t>(clicks));
-    for (auto& in : inputs) {
-        in.type = INPUT_MOUSE;
-    }
-    inputs[0].mi.dx = MulDiv(at.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-    inputs[0].mi.dy = MulDiv(at.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-    inputs[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    for (std::size_t i = 1; i < inputs.size(); ++i) {
-        inputs[i].mi.dwFlags = i % 2 == 1 ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
-    }
-    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-    // Until the program has taken the clicks in and handled them (it answers messages again).
-    for (int round = 0; round < 2; ++round) {
-        Sleep(60);
-        DWORD_PTR result = 0;
-        SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &result);
-    }
-    return 0;
 }
 
 // The child controls with this text that the user sees (shown, in the window's client area),
@@ -97,14 +62,14 @@ POINT centre_on_screen(HWND parent, const RECT& r) {
     return at;
 }
 
-int click_nth(const std::wstring& title, const std::wstring& text, int n) {
+int click_nth(const std::wstring& title, const std::wstring& text, int n, bool right) {
     HWND hwnd = first_titled(title);
     const auto found = hwnd != nullptr ? controls_with(hwnd, text) : std::vector<ChildInfo>{};
     if (n < 0 || static_cast<std::size_t>(n) >= found.size()) {
         say("no control \"" + utf8(text) + "\" number " + std::to_string(n) + " in \"" + utf8(title) + "\"");
         return 1;
     }
-    return mouse_clicks(hwnd, centre_on_screen(hwnd, found[static_cast<std::size_t>(n)].rect), 1);
+    return mouse_clicks(hwnd, centre_on_screen(hwnd, found[static_cast<std::size_t>(n)].rect), 1, right);
 }
 
 int click_row(const std::wstring& title, int row, int list, int clicks) {
@@ -122,7 +87,7 @@ int click_row(const std::wstring& title, int row, int list, int clicks) {
             say("no row " + std::to_string(row));
             return 1;
         }
-        return mouse_clicks(hwnd, centre_on_screen(child, r), clicks);
+        return mouse_clicks(hwnd, centre_on_screen(child, r), clicks, false);
     }
     say("no list " + std::to_string(list) + " in \"" + utf8(title) + "\"");
     return 1;
@@ -153,7 +118,9 @@ int type_into(const std::wstring& title, const std::wstring& current, const std:
         say("no control \"" + utf8(current) + "\" in \"" + utf8(title) + "\"");
         return 1;
     }
-    mouse_clicks(hwnd, centre_on_screen(hwnd, found.front().rect), 1);
+    if (mouse_clicks(hwnd, centre_on_screen(hwnd, found.front().rect), 1, false) != 0) {
+        return 1;
+    }
     HWND edit = ChildWindowFromPoint(hwnd, POINT{found.front().rect.left + 2, found.front().rect.top + 2});
     SendMessageW(edit, EM_SETSEL, 0, -1);
     type_keys(text);
@@ -263,7 +230,10 @@ std::optional<int> run_action(const std::vector<std::wstring>& a) {
     const std::wstring verb = a.empty() ? L"" : a[0];
     const std::size_t n = a.size();
     if (verb == L"clickn" && n == 4) {
-        return click_nth(a[1], a[2], number(a[3]));
+        return click_nth(a[1], a[2], number(a[3]), false);
+    }
+    if ((verb == L"click" || verb == L"rclick") && n == 3) {
+        return click_nth(a[1], a[2], 0, verb == L"rclick");
     }
     if ((verb == L"row" || verb == L"dblrow") && (n == 3 || n == 4)) {
         return click_row(a[1], number(a[2]), n == 4 ? number(a[3]) : 0, verb == L"row" ? 1 : 2);
