@@ -38,6 +38,9 @@ int run_message_loop(const velmora::win32::Renderer& renderer) {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+#if defined(VELMORA_TRACE)
+    velmora::win32::start_trace_from_environment();
+#endif
     init_common_controls();
     velmora::win32::Win32Platform desktop;
     const velmora::win32::SingleInstance instance(desktop.program_directory());

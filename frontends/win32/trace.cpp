@@ -11,15 +11,7 @@ namespace {
 struct TraceFile {
     FILE* file = nullptr;
 
-    TraceFile() {
-        const DWORD n = GetEnvironmentVariableW(L"VELMORA_TRACE_FILE", nullptr, 0);
-        if (n == 0) {
-            return;
-        }
-        std::wstring path(n, L'\0');
-        path.resize(GetEnvironmentVariableW(L"VELMORA_TRACE_FILE", path.data(), n));
-        file = _wfopen(path.c_str(), L"ab");
-    }
+    TraceFile() = default;
     ~TraceFile() {
         if (file != nullptr) {
             std::fclose(file);
@@ -33,6 +25,21 @@ TraceFile& trace_file() {
     static TraceFile file;
     return file;
 }
+
+}  // namespace
+
+void start_trace_from_environment() {
+    TraceFile& trace = trace_file();
+    const DWORD n = GetEnvironmentVariableW(L"VELMORA_TRACE_FILE", nullptr, 0);
+    if (n == 0 || trace.file != nullptr) {
+        return;
+    }
+    std::wstring path(n, L'\0');
+    path.resize(GetEnvironmentVariableW(L"VELMORA_TRACE_FILE", path.data(), n));
+    trace.file = _wfopen(path.c_str(), L"ab");
+}
+
+namespace {
 
 std::string describe(HWND window) {
     if (window == nullptr) {

@@ -1,8 +1,8 @@
 #pragma once
 // A diagnostic record of the desktop's activations, foreground checks and key sends, for finding
-// out afterwards why a run of sends typed nothing. Off unless VELMORA_TRACE_FILE names a file;
-// then every line is appended there, stamped with the system's millisecond tick count (the
-// same clock in every process, so that the records of several programs can be merged).
+// out afterwards why a run of sends typed nothing. Off until start_trace_from_environment finds
+// VELMORA_TRACE_FILE naming a file; then every line is appended there, stamped with the system's millisecond
+// tick count (the same clock in every process, so that the records of several programs can be merged).
 //
 //   trace("activate", window, ok ? "in front" : "not in front");
 
@@ -12,6 +12,9 @@
 
 namespace velmora::win32 {
 
+// The test programs always call this; velmora.exe only in a diagnostic build (VELMORA_TRACE=ON),
+// since the program itself takes no settings from the environment.
+void start_trace_from_environment();
 bool tracing();
 void trace(std::string_view what, std::string_view detail);
 // The window named as the trace shows it: handle, process and caption.

@@ -37,8 +37,8 @@ prepare_app() {
     app_windows=$(windows_path "$app")
 }
 
-# The program and the probe keep a record of their activations, clicks and key sends; merged by
-# time, it tells afterwards why a send typed nothing.
+# The probe keeps a record of its clicks and keys, and so does the program when it is a diagnostic
+# build (VELMORA_TRACE=ON); merged by time, they tell afterwards why a send typed nothing.
 probe() { VELMORA_TRACE_FILE="$app_windows\\trace-probe.txt" wine "$app/velmora-probe.exe" "$@"; }
 
 # Kept beside the screenshots when the road had failures ($2 = the failures before it began).

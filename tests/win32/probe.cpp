@@ -210,6 +210,7 @@ int close_window(const std::wstring& title) {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
+    velmora::win32::start_trace_from_environment();
     const std::vector<std::wstring> args(argv + 1, argv + argc);
     if (args.size() == 3 && args[0] == L"wait") {
         return wait_for(args[1], _wtoi(args[2].c_str()), true);
