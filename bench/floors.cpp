@@ -78,19 +78,7 @@ long read_decode_floor(const std::vector<std::filesystem::path>& files) {
 void write_encode_floor(
     const std::vector<std::pair<std::filesystem::path, std::vector<std::string>>>& files) {
     for (const auto& [file, lines] : files) {
-        const std::string bytes = convert("CP932", "UTF-8", joined(lines));
-        auto temp = file;
-        temp += ".floor";
-        const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
-        if (fd < 0) {
-            continue;
-        }
-        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-        ::fsync(fd);
-        ::close(fd);
-        if (written == static_cast<ssize_t>(bytes.size())) {
-            std::filesystem::rename(temp, file);
-        }
+        durable_write_floor(file, convert("CP932", "UTF-8", joined(lines)));
     }
 }
 

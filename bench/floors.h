@@ -21,7 +21,7 @@ long scan_floor(std::string_view bytes, std::string_view needle);
 long read_decode_floor(const std::vector<std::filesystem::path>& files);
 
 // Encodes each file's lines to code page 932 in one pass (iconv) and replaces the file as the
-// program does: temporary file, write, flush to disk, rename.
+// program does (durable_write_floor).
 void write_encode_floor(const std::vector<std::pair<std::filesystem::path, std::vector<std::string>>>& files);
 
 // Replaces the file with the bytes as durably as the program does: temporary file, write, flush

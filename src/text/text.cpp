@@ -274,32 +274,19 @@ std::string replace_all(std::string_view s, std::string_view from, std::string_v
 
 std::vector<std::string> split(std::string_view s, std::string_view sep) {
     std::vector<std::string> pieces;
-    split_into(s, sep, pieces);
-    return pieces;
-}
-
-void split_into(std::string_view s, std::string_view sep, std::vector<std::string>& pieces) {
-    pieces.clear();
     if (s.empty()) {
-        return;
+        return pieces;
     }
     if (sep.empty()) {
         pieces.emplace_back(s);
-        return;
+        return pieces;
     }
-    // Counting first spares the list's regrowth (a newsletter is split into 100,000s of lines).
-    std::size_t count = 1;
-    for (std::size_t hit = find_separator(s, sep, 0); hit != std::string_view::npos;
-         hit = find_separator(s, sep, hit + sep.size())) {
-        ++count;
-    }
-    pieces.reserve(count);
     std::size_t pos = 0;
     while (true) {
         const std::size_t hit = find_separator(s, sep, pos);
         if (hit == std::string_view::npos) {
             pieces.emplace_back(s.substr(pos));
-            return;
+            return pieces;
         }
         pieces.emplace_back(s.substr(pos, hit - pos));
         pos = hit + sep.size();

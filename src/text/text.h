@@ -72,8 +72,6 @@ void trim_in_place(std::string& s);
 std::string replace_all(std::string_view s, std::string_view from, std::string_view to);
 // One more piece than separators; the empty text gives no pieces at all.
 std::vector<std::string> split(std::string_view s, std::string_view sep);
-// split into `pieces`, which is emptied first; the list keeps its room for the next text.
-void split_into(std::string_view s, std::string_view sep, std::vector<std::string>& pieces);
 std::string join(const std::vector<std::string>& pieces, std::string_view sep);
 
 // Lower-cases ASCII and full-width Latin letters (the "htt" and ".exe" tests).

@@ -153,14 +153,23 @@ int answer_box(int seconds, const std::wstring& button) {
     return 1;
 }
 
-int wait_idle(const std::wstring& title, int seconds) {
+// Waits until the window that `find` names answers messages (its thread is idle).
+template <class Find>
+bool wait_answering(Find find, int seconds) {
     for (int i = 0; i < seconds * 5; ++i) {
-        HWND hwnd = FindWindowW(nullptr, title.c_str());
+        HWND hwnd = find();
         DWORD_PTR result = 0;
         if (hwnd != nullptr && SendMessageTimeoutW(hwnd, WM_NULL, 0, 0, SMTO_NORMAL, 200, &result) != 0) {
-            return 0;
+            return true;
         }
         Sleep(hwnd == nullptr ? 200 : 0);
+    }
+    return false;
+}
+
+int wait_idle(const std::wstring& title, int seconds) {
+    if (wait_answering([&] { return FindWindowW(nullptr, title.c_str()); }, seconds)) {
+        return 0;
     }
     say("\"" + utf8(title) + "\" did not answer");
     return 1;
@@ -169,13 +178,8 @@ int wait_idle(const std::wstring& title, int seconds) {
 // The program of these windows (all of its windows share one thread) answers messages again:
 // whatever its captions say by now, its run of sends is over.
 int wait_program_idle(const std::wstring& window_class, int seconds) {
-    for (int i = 0; i < seconds * 5; ++i) {
-        HWND hwnd = FindWindowW(window_class.c_str(), nullptr);
-        DWORD_PTR result = 0;
-        if (hwnd != nullptr && SendMessageTimeoutW(hwnd, WM_NULL, 0, 0, SMTO_NORMAL, 200, &result) != 0) {
-            return 0;
-        }
-        Sleep(hwnd == nullptr ? 200 : 0);
+    if (wait_answering([&] { return FindWindowW(window_class.c_str(), nullptr); }, seconds)) {
+        return 0;
     }
     say("no window of class \"" + utf8(window_class) + "\" answered");
     return 1;
