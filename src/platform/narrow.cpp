@@ -226,7 +226,8 @@ bool narrow_common(std::string_view text_in, std::size_t& pos, const CommonTable
     return true;
 }
 
-// Narrows the one character at pos (any other character, or a malformed byte) onto out.
+// Narrows the one character at pos onto out. What the common table does not cover is left: ’ and
+// ”, a malformed byte (the replacement character) and characters that stay as they are.
 void narrow_char(std::string_view text_in, std::size_t& pos, const CommonTable& table, Sink& out) {
     if (narrow_common(text_in, pos, table, out)) {
         return;
@@ -234,12 +235,7 @@ void narrow_char(std::string_view text_in, std::size_t& pos, const CommonTable& 
     const Replacements& r = replacements();
     const std::size_t start = pos;
     const char32_t c = text::decode_next(text_in, pos);
-    if (c >= 0xFF01 && c <= 0xFF5E) {
-        out.put(static_cast<char>(c - 0xFEE0));
-    } else if (c >= kBlockStart && c < kBlockEnd && !r.block[c - kBlockStart].empty()) {
-        out.put(r.block[c - kBlockStart]);
-    } else if (const auto it = c < kBlockStart || c >= 0xFF00 ? r.others.find(c) : r.others.end();
-               it != r.others.end()) {
+    if (const auto it = r.others.find(c); it != r.others.end()) {
         out.put(it->second);
     } else if (c == 0xFFFD) {
         out.put(text::encode(c));  // also what a malformed byte reads as
