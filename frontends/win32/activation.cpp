@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/command_line.h"
 #include "trace.h"
 #include "wide.h"
 #include "win32_platform.h"
@@ -171,8 +172,15 @@ bool Win32Platform::activate_task(std::optional<platform::TaskId> task, platform
     return false;
 }
 
-std::optional<platform::TaskId> Win32Platform::launch(std::string_view command_line) {
-    std::wstring line = widen(command_line);
+std::optional<platform::TaskId> Win32Platform::launch(std::string_view program, std::string_view argument) {
+    // The path in quotes and the argument quoted as one: CreateProcessW never tries a part of a
+    // path with blanks, and the browser never sees a second argument.
+    const auto command_line = platform::command_line_of(program, argument);
+    if (!command_line) {
+        trace("launch", "refused: the argument reads as a switch or the program's path is unusable");
+        return std::nullopt;
+    }
+    std::wstring line = widen(*command_line);
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW;
@@ -199,6 +207,10 @@ std::optional<std::string> Win32Platform::find_executable(const std::filesystem:
 }
 
 bool Win32Platform::open_with_default(std::string_view url) {
+    // Any other text may name a program or a shared folder that the opener would start or open.
+    if (!platform::is_web_address(url)) {
+        return false;
+    }
     const auto result = reinterpret_cast<INT_PTR>(
         ShellExecuteW(nullptr, L"open", widen(url).c_str(), nullptr, nullptr, SW_SHOWNORMAL));
     return result > 32;

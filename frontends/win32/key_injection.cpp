@@ -1,7 +1,8 @@
 // Key injection with SendInput. The program's key notation becomes virtual-key presses with scan
 // codes; user texts become Unicode key events (a surrogate pair goes in one unit). Units are sent
 // one at a time with a pause, longer after keys that make the browser work (Tab, Enter, Alt+D,
-// Ctrl+V), and the foreground window is checked before each unit: keys never go astray.
+// Ctrl+V), and the foreground window is checked before each unit: keys never go astray. During
+// a run of sends the pause ends early when the user presses a key or clicks, and no unit follows.
 
 #include <string>
 #include <vector>
@@ -199,12 +200,33 @@ bool Win32Platform::type_text(std::string_view text) {
     return send_units(inputs, pauses);
 }
 
+void Win32Platform::begin_send_run() {
+    m_in_run = m_user_input.start();
+    trace("send run", m_in_run ? "begins, watching the user's keys and clicks" : "begins, unwatched");
+}
+
+void Win32Platform::end_send_run() {
+    m_user_input.stop();
+    m_in_run = false;
+    trace("send run", send_run_stopped() ? "ended: the user stopped it" : "ended");
+}
+
+bool Win32Platform::send_run_stopped() {
+    return m_user_input.input_seen();
+}
+
 bool Win32Platform::send_units(const std::vector<std::vector<INPUT>>& units,
                                const std::vector<DWORD>& pauses) {
     HWND target = m_last_activated != nullptr ? m_last_activated : GetForegroundWindow();
     // Once the user has brought another window to the front, the rest of a run of sends is
-    // dropped, also when the target comes back: its keys would land in the wrong fields.
+    // dropped, also when the target comes back: its keys would land in the wrong fields. The
+    // same holds once the user has pressed a key or clicked during the run.
     for (std::size_t i = 0; i < units.size(); ++i) {
+        if (m_in_run && m_user_input.input_seen()) {
+            trace("send stopped", target,
+                  "unit " + std::to_string(i) + " of " + std::to_string(units.size()) + ", the user's input");
+            return false;
+        }
         if (m_sending_stopped || target == nullptr || GetForegroundWindow() != target) {
             trace("send stopped", target,
                   "unit " + std::to_string(i) + " of " + std::to_string(units.size()) +
@@ -222,7 +244,11 @@ bool Win32Platform::send_units(const std::vector<std::vector<INPUT>>& units,
                   "unit " + std::to_string(i) + ": " + std::to_string(GetLastError()));
             return false;
         }
-        Sleep(pauses[i]);
+        if (m_in_run) {
+            m_user_input.wait_for_input(pauses[i]);
+        } else {
+            Sleep(pauses[i]);
+        }
     }
     trace("sent", target, std::to_string(units.size()) + " units");
     return true;

@@ -1,7 +1,9 @@
 #pragma once
 // The real desktop: the Platform interface on the Win32 API. The clipboard, message boxes, key
-// injection with SendInput, window activation with the foreground rules, program launch, the
-// file association, the tray icon and the topmost placement of the program's own windows.
+// injection with SendInput (stopped by the user's own keys and clicks, watched by low-level
+// hooks), window activation with the foreground rules, program launch, the file association,
+// the tray icon, the topmost placement of the program's own windows and the user's data
+// protection (CryptProtectData).
 //
 //   Win32Platform desktop;  desktop.set_window_lookup([&](std::string_view name) { ... });
 
@@ -12,6 +14,7 @@
 #include <string>
 
 #include "platform/platform.h"
+#include "user_input_watch.h"
 
 namespace velmora::win32 {
 
@@ -34,9 +37,12 @@ public:
                                  std::optional<std::string_view> title) override;
     bool send_keys(std::string_view notation) override;
     bool type_text(std::string_view text) override;
+    void begin_send_run() override;
+    void end_send_run() override;
+    bool send_run_stopped() override;
     bool activate_title(std::string_view title) override;
     bool activate_task(std::optional<platform::TaskId> task, platform::Wait wait) override;
-    std::optional<platform::TaskId> launch(std::string_view command_line) override;
+    std::optional<platform::TaskId> launch(std::string_view program, std::string_view argument = {}) override;
     std::optional<std::string> find_executable(const std::filesystem::path& document) override;
     bool open_with_default(std::string_view url) override;
     void tray_add(std::string_view tip) override;
@@ -46,6 +52,8 @@ public:
     bool directory_exists(const std::filesystem::path& path) override;
     std::filesystem::path program_directory() override;
     std::filesystem::path working_directory() override;
+    std::optional<std::string> protect_secret(std::string_view secret) override;
+    std::optional<std::string> unprotect_secret(std::string_view protected_bytes) override;
 
 private:
     struct Task {
@@ -65,6 +73,9 @@ private:
     HWND m_last_activated = nullptr;
     // Set when a send found another window in front: no more keys until the next activation.
     bool m_sending_stopped = false;
+    // The user's own keys and clicks during a run of sends.
+    UserInputWatch m_user_input;
+    bool m_in_run = false;
     bool m_tray_shown = false;
 };
 

@@ -15,8 +15,9 @@ namespace velmora::autofill {
 
 // Writes the flowcharts to zov3.ini; a failure is told to the user.
 void Save3(ui::Program& program);
-// Writes the ID/password book to zov4.ini; a failure is told to the user.
-void Save4(ui::Program& program);
+// Writes the ID/password book to zov4.ini, and with the protection on (or passwords that cannot
+// be read here) the protected passwords to zov4p.ini; a failure is told to the user. False then.
+bool Save4(ui::Program& program);
 // Rebuilds the ID list from IdTexts.
 void AddList2a(ui::Program& program);
 

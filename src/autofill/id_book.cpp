@@ -5,39 +5,20 @@
 #include <vector>
 
 #include "autofill/autofill.h"
+#include "autofill/password_book.h"
 #include "autofill/sending.h"
-#include "store/save_report.h"
-#include "store/store.h"
-#include "text/text.h"
+#include "platform/send_run.h"
 
 namespace velmora::autofill {
 namespace {
 
 constexpr int kEnter = 13;
-
-struct EntryParts {
-    std::string title;
-    std::string id;
-    std::string password;
-    int slashes = 0;  // how many of the two "/" the entry has
-};
-
-// Title before the first "/", ID up to the second, password the rest (it may hold "/").
-EntryParts split_entry(std::string_view entry) {
-    EntryParts parts;
-    const long first = text::find(entry, "/");
-    if (first == 0) {
-        parts.title = std::string(entry);
-        return parts;
-    }
-    parts.title = text::left(entry, first - 1);
-    const std::string rest = text::mid(entry, first + 1);
-    const long second = text::find(rest, "/");
-    parts.slashes = second == 0 ? 1 : 2;
-    parts.id = second == 0 ? rest : text::left(rest, second - 1);
-    parts.password = second == 0 ? std::string() : text::mid(rest, second + 1);
-    return parts;
-}
+// The list row of an entry whose password cannot be read here starts with this.
+const std::string kUnreadableRowMark = "【読めない】";
+constexpr std::string_view kUnreadableRefusal =
+    "このパスワードは、このパソコンのこのユーザーでは読めないため入力しません。\r\n"
+    "（別のユーザーや別のパソコンで保護されたか、zov4p.ini が壊れています。"
+    "保護されたパスワードはそのまま残してあります。）";
 
 // The number of entries: IdTexts holds one spare slot more.
 long entries(const ui::Form1& form) {
@@ -46,14 +27,10 @@ long entries(const ui::Form1& form) {
 
 }  // namespace
 
-void Save4(ui::Program& program) {
-    const std::vector<std::string>& slots = program.form1.IdTexts;
-    const std::vector<std::string> book(slots.begin(), slots.end() - 1);
-    store::report_save(program.platform, store::save_id_book(program.platform.program_directory(), book));
-}
-
 void AddList2(ui::Program& program, std::string_view entry) {
-    program.form1.List2.add_item(split_entry(entry).title);
+    const EntryParts parts = split_entry(entry);
+    program.form1.List2.add_item(is_unreadable_password(parts.password) ? kUnreadableRowMark + parts.title
+                                                                        : parts.title);
 }
 
 void AddList2a(ui::Program& program) {
@@ -106,7 +83,8 @@ void Command15_Click(ui::Program& program) {
     const EntryParts parts = split_entry(form.IdTexts[static_cast<std::size_t>(cur)]);
     form.Text4.set_text(parts.title);
     form.Text5.set_text(parts.id);
-    form.Text6.set_text(parts.password);
+    // A password that cannot be read here is never shown; registering anew needs it typed again.
+    form.Text6.set_text(is_unreadable_password(parts.password) ? std::string() : parts.password);
     form.List2.set_visible(false);
     form.Command20.set_visible(true);
 }
@@ -160,12 +138,17 @@ void List2_DblClick(ui::Program& program, const Hooks& hooks) {
     if (parts.slashes < 2) {
         return;  // a hand-made line that is no entry: nothing to type
     }
+    if (is_unreadable_password(parts.password)) {
+        program.platform.message_box(kUnreadableRefusal, platform::Buttons::Ok);
+        return;
+    }
+    platform::SendRun run(program.platform);
     if (ApAct(program) == 1) {
         return;
     }
     SendTabText(program.platform, parts.id);
     SendTabText(program.platform, parts.password);
-    hooks.sent();
+    finish_run(program, run, hooks);
 }
 
 void ChID(ui::Program& program) {
@@ -189,20 +172,6 @@ void ChN(ui::Program& program) {
     form.Check1.set_visible(true);
 }
 
-void load_id_book(ui::Program& program) {
-    ui::Form1& form = program.form1;
-    form.IdTexts.assign(1, std::string());
-    const auto book = store::load_id_book(program.platform.program_directory());
-    if (!book) {
-        return;
-    }
-    for (const std::string& entry : *book) {
-        form.IdTexts.back() = entry;
-        form.IdTexts.emplace_back();
-    }
-    AddList2a(program);
-}
-
 void wire_id_book(ui::Program& program, const Hooks& hooks) {
     ui::Form1& form = program.form1;
     ui::Program* p = &program;
@@ -218,6 +187,7 @@ void wire_id_book(ui::Program& program, const Hooks& hooks) {
     form.Command12.on_click = [p] { ChID(*p); };
     form.Command14.on_click = [p] { ChIK(*p); };
     form.Command7.on_click = [p] { ChN(*p); };
+    form.mnProtectPasswords.on_click = [p] { mnProtectPasswords_Click(*p); };
     form.Command12.on_mousedown = [hooks](ui::MouseButton b) {
         if (b == ui::MouseButton::Right) {
             hooks.ch_form1(1);

@@ -36,8 +36,12 @@ void ChID(ui::Program& program);
 void ChIK(ui::Program& program);
 void ChN(ui::Program& program);
 
-// Fills IdTexts from zov4.ini and rebuilds List2; an absent file leaves both as they are.
+// Fills IdTexts from zov4.ini, with the protected passwords of zov4p.ini put back, and rebuilds
+// List2; the protection's mark follows zov4p.ini. Absent files leave the book as it is.
 void load_id_book(ui::Program& program);
+
+// "パスワードを保護する": turns the protection on (at once), or off (after asking), and saves.
+void mnProtectPasswords_Click(ui::Program& program);
 
 void wire_id_book(ui::Program& program, const Hooks& hooks);
 

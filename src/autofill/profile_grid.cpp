@@ -23,11 +23,12 @@ void offer(ui::Program& program, int r, int k, ui::MouseButton button) {
 }  // namespace
 
 void Command1_Click(ui::Program& program, int r, const Hooks& hooks) {
+    platform::SendRun run(program.platform);
     if (ApAct(program) == 1) {
         return;
     }
     SendTabText(program.platform, part(program, r, 1) + part(program, r, 2) + part(program, r, 3));
-    hooks.sent();
+    finish_run(program, run, hooks);
 }
 
 void Command5_Click(ui::Program& program, int r, const Hooks& hooks) {
@@ -42,21 +43,23 @@ void Command5_Click(ui::Program& program, int r, const Hooks& hooks) {
         }
         text += sep + part(program, r, k);
     }
+    platform::SendRun run(program.platform);
     if (ApAct(program) == 1) {
         return;
     }
     SendTabText(program.platform, text);
-    hooks.sent();
+    finish_run(program, run, hooks);
 }
 
 void Command6_Click(ui::Program& program, int r, const Hooks& hooks) {
+    platform::SendRun run(program.platform);
     if (ApAct(program) == 1) {
         return;
     }
-    for (int k = 1; k <= 3; ++k) {
+    for (int k = 1; k <= 3 && !run.stopped(); ++k) {
         SendTabText(program.platform, part(program, r, k));
     }
-    hooks.sent();
+    finish_run(program, run, hooks);
 }
 
 void Command1_MouseDown(ui::Program& program, int r, ui::MouseButton button) {
@@ -70,6 +73,7 @@ void Command6_MouseDown(ui::Program& program, int r, ui::MouseButton button) {
 }
 
 void mn2_Click(ui::Program& program, int i, const Hooks& hooks) {
+    platform::SendRun run(program.platform);
     if (ApAct(program) == 1) {
         return;
     }
@@ -79,7 +83,7 @@ void mn2_Click(ui::Program& program, int i, const Hooks& hooks) {
     } else {
         SendTabText(program.platform, t);
     }
-    hooks.sent();
+    finish_run(program, run, hooks);
 }
 
 void wire_profile_grid(ui::Program& program, const Hooks& hooks) {

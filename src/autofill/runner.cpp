@@ -20,13 +20,17 @@ void List3_DblClick(ui::Program& program, const Hooks& hooks) {
         form.SendSteps.push_back(step.keys + step.text);
     }
     form.SendSteps.emplace_back();
+    platform::SendRun run(program.platform);
     if (ApAct(program) == 1) {
         return;
     }
     for (const KeyStep& step : steps) {
+        if (run.stopped()) {
+            break;
+        }
         SendTabStep(program.platform, step);
     }
-    hooks.sent();
+    finish_run(program, run, hooks);
 }
 
 }  // namespace velmora::autofill

@@ -11,6 +11,15 @@ void refocus(platform::Platform& platform) {
 
 }  // namespace
 
+bool finish_run(ui::Program& program, const platform::SendRun& run, const Hooks& hooks) {
+    if (run.stopped()) {
+        ui::Fo1Ca(program.form1, kSendsStoppedCaption);
+        return false;
+    }
+    hooks.sent();
+    return true;
+}
+
 int ApAct(ui::Program& program) {
     const bool ok = program.platform.activate_task(program.form1.BrowserTask, platform::Wait::ForOwnFocus);
     return ok ? 0 : 1;

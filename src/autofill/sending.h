@@ -5,9 +5,18 @@
 #include <string>
 #include <string_view>
 
+#include "autofill/hooks.h"
+#include "platform/send_run.h"
 #include "ui/program.h"
 
 namespace velmora::autofill {
+
+// The status line after a run of sends that the user stopped with a key or a click.
+inline constexpr std::string_view kSendsStoppedCaption = "入力を中止しました";
+
+// The end of a run of sends that found the browser: the history update once, or, when the user
+// stopped the run, no history and the status line says so. False when it was stopped.
+bool finish_run(ui::Program& program, const platform::SendRun& run, const Hooks& hooks);
 
 // Brings the browser to the front, waiting for the program's own focus: 0 done, 1 failed.
 int ApAct(ui::Program& program);

@@ -12,10 +12,14 @@ namespace velmora::browser {
 
 // Checks and opens a contest text; the text is cut to the bare URL in place.
 void Brauza(ui::Program& program, std::string& text);
-// Launches the program that opens .html files with the URL and remembers its task.
+// Launches the program that opens .html files with the URL as its one argument and remembers its
+// task; without one, the desktop's default opener gets a web address. A URL that a browser
+// would read as a switch, or a text that is no web address for the default opener, is refused
+// with a message.
 void ShellAuto(ui::Program& program, std::string_view url);
 // Makes the running browser load the URL on the clipboard (Alt+D, Ctrl+V, Enter), else ShellAuto.
-void WinChange(ui::Program& program, std::string_view url);
+// False when the user stopped the hand-over with a key or a click: then nothing more happens.
+bool WinChange(ui::Program& program, std::string_view url);
 // The "ブラウザ" button: a click opens the clipboard contest; the right button takes the first
 // stock entry instead (other buttons do nothing).
 void Command2_Click(ui::Program& program);

@@ -1,4 +1,7 @@
+#include "autofill/sending.h"
 #include "browser/browser.h"
+#include "platform/command_line.h"
+#include "platform/send_run.h"
 #include "text/text.h"
 
 namespace velmora::browser {
@@ -21,29 +24,54 @@ std::optional<std::string> html_program(platform::Platform& platform) {
 
 void ShellAuto(ui::Program& program, std::string_view url) {
     platform::Platform& platform = program.platform;
+    // Quotes keep the URL one argument, but a browser reads an argument that begins with "-" (or
+    // "/") as a switch whatever its quotes, and some switches start other programs.
+    if (platform::reads_as_switch(url)) {
+        platform.message_box("このアドレスはブラウザに渡しません。\r\n"
+                             "「-」や「/」で始まる文字は、ブラウザが起動の指示として読むおそれがあります。\r\n" +
+                                 std::string(url),
+                             platform::Buttons::Ok);
+        return;
+    }
     if (const auto path = html_program(platform)) {
-        if (const auto task = platform.launch(*path + " " + std::string(url))) {
+        if (const auto task = platform.launch(*path, url)) {
             program.form1.BrowserTask = task;
             return;
         }
     }
-    // No browser of our own to start: the desktop's default opener gets the URL.
+    // No browser of our own to start: the desktop's default opener gets the URL, and only a web
+    // address (any other text may name a program or a shared folder it would start or open).
+    if (!platform::is_web_address(url)) {
+        platform.message_box("ブラウザが見つかりませんでした。\r\n"
+                             "http:// か https:// で始まるアドレスでないため、ほかの方法でも開きません。\r\n" +
+                                 std::string(url),
+                             platform::Buttons::Ok);
+        return;
+    }
     if (!platform.open_with_default(url)) {
         platform.message_box("ブラウザが見つかりませんでした。\r\n" + std::string(url),
                              platform::Buttons::Ok);
     }
 }
 
-void WinChange(ui::Program& program, std::string_view url) {
+bool WinChange(ui::Program& program, std::string_view url) {
     platform::Platform& platform = program.platform;
     ui::Fo1Ca(program.form1, "ZOV");
-    const bool reached = platform.activate_title("ZOV") &&
-                         platform.activate_task(program.form1.BrowserTask, platform::Wait::ForOwnFocus) &&
-                         platform.send_keys("%D") && platform.send_keys("^V") &&
-                         platform.send_keys("{ENTER}");
+    bool reached = false;
+    {
+        platform::SendRun run(platform);
+        reached = platform.activate_title("ZOV") &&
+                  platform.activate_task(program.form1.BrowserTask, platform::Wait::ForOwnFocus) &&
+                  platform.send_keys("%D") && platform.send_keys("^V") && platform.send_keys("{ENTER}");
+        if (run.stopped()) {
+            ui::Fo1Ca(program.form1, autofill::kSendsStoppedCaption);
+            return false;
+        }
+    }
     if (!reached) {
         ShellAuto(program, url);
     }
+    return true;
 }
 
 }  // namespace velmora::browser

@@ -67,7 +67,11 @@ void Brauza(ui::Program& program, std::string& text) {
         ui::Fo1Ca(form1, applied);
         return;
     }
-    WinChange(program, text);
+    if (!WinChange(program, text)) {
+        // The user stopped the hand-over: the contest was not opened, so no later send records it.
+        form1.HisPending = 0;
+        return;
+    }
     ui::Fo1Ca(form1, applied);
 }
 

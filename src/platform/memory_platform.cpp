@@ -2,9 +2,12 @@
 
 #include <atomic>
 #include <chrono>
+#include <cstdint>
 #include <cstdio>
 #include <system_error>
+#include <utility>
 
+#include "platform/command_line.h"
 #include "platform/key_notation.h"
 
 namespace velmora::platform {
@@ -140,14 +143,51 @@ Answer MemoryPlatform::message_box(std::string_view text, Buttons buttons,
     return answer;
 }
 
+bool MemoryPlatform::run_allows_send() {
+    if (!m_in_run) {
+        return true;
+    }
+    if (m_run_stopped) {
+        return false;
+    }
+    ++m_run_sends;
+    return true;
+}
+
+void MemoryPlatform::after_send() {
+    if (m_in_run && m_stop_after && m_run_sends >= *m_stop_after) {
+        m_run_stopped = true;
+    }
+}
+
 bool MemoryPlatform::send_keys(std::string_view notation) {
+    if (!run_allows_send()) {
+        return false;
+    }
     log("send " + quote_event_text(notation));
+    after_send();
     return !parse_key_notation(notation).error.has_value();
 }
 
 bool MemoryPlatform::type_text(std::string_view text) {
+    if (!run_allows_send()) {
+        return false;
+    }
     log("type " + quote_event_text(text));
+    after_send();
     return true;
+}
+
+void MemoryPlatform::begin_send_run() {
+    m_in_run = true;
+    m_run_sends = 0;
+    m_stop_after = std::exchange(m_stop_armed, std::nullopt);
+    m_run_stopped = m_stop_after && *m_stop_after <= 0;
+}
+
+void MemoryPlatform::end_send_run() {
+    m_in_run = false;
+    m_stop_after.reset();
 }
 
 bool MemoryPlatform::activate_title(std::string_view title) {
@@ -166,9 +206,14 @@ bool MemoryPlatform::activate_task(std::optional<TaskId> task, Wait wait) {
     return ok;
 }
 
-std::optional<TaskId> MemoryPlatform::launch(std::string_view command_line) {
+std::optional<TaskId> MemoryPlatform::launch(std::string_view program, std::string_view argument) {
+    if (reads_as_switch(argument)) {
+        return std::nullopt;
+    }
+    const std::string line = argument.empty() ? std::string(program) : std::string(program) + " " + std::string(argument);
+    m_launches.push_back({std::string(program), std::string(argument)});
     const TaskId task = m_next_task++;
-    log("launch " + quote_event_text(command_line) + " -> task " + std::to_string(task));
+    log("launch " + quote_event_text(line) + " -> task " + std::to_string(task));
     return task;
 }
 
@@ -180,8 +225,9 @@ std::optional<std::string> MemoryPlatform::find_executable(const std::filesystem
 }
 
 bool MemoryPlatform::open_with_default(std::string_view url) {
-    log("open " + quote_event_text(url) + (m_default_opener_works ? " -> ok" : " -> failed"));
-    return m_default_opener_works;
+    const bool works = m_default_opener_works && is_web_address(url);
+    log("open " + quote_event_text(url) + (works ? " -> ok" : " -> failed"));
+    return works;
 }
 
 void MemoryPlatform::tray_add(std::string_view tip) {
@@ -205,6 +251,63 @@ bool MemoryPlatform::file_exists(const std::filesystem::path& path) {
 bool MemoryPlatform::directory_exists(const std::filesystem::path& path) {
     std::error_code ec;
     return std::filesystem::is_directory(path, ec);
+}
+
+}  // namespace velmora::platform
+
+namespace velmora::platform {
+namespace {
+
+constexpr std::string_view kProtectedMark = "MP1";
+
+// FNV-1a over the user and the secret: the check value, and the mask's seed.
+std::uint32_t check_value(std::string_view user, std::string_view secret) {
+    std::uint32_t h = 2166136261U;
+    for (std::string_view part : {user, std::string_view("\n"), secret}) {
+        for (char c : part) {
+            h = (h ^ static_cast<unsigned char>(c)) * 16777619U;
+        }
+    }
+    return h;
+}
+
+std::string masked(std::string_view bytes, std::string_view user) {
+    const std::uint32_t seed = check_value(user, {});
+    std::string out(bytes);
+    for (std::size_t i = 0; i < out.size(); ++i) {
+        const auto mask = static_cast<unsigned char>((seed >> (8 * (i % 4))) ^ (0x5A + i));
+        out[i] = static_cast<char>(static_cast<unsigned char>(out[i]) ^ mask);
+    }
+    return out;
+}
+
+}  // namespace
+
+std::optional<std::string> MemoryPlatform::protect_secret(std::string_view secret) {
+    const std::uint32_t check = check_value(m_protection_user, secret);
+    std::string out(kProtectedMark);
+    out += masked(secret, m_protection_user);
+    for (int i = 0; i < 4; ++i) {
+        out += static_cast<char>((check >> (8 * i)) & 0xFF);
+    }
+    return out;
+}
+
+std::optional<std::string> MemoryPlatform::unprotect_secret(std::string_view protected_bytes) {
+    if (protected_bytes.size() < kProtectedMark.size() + 4 || !protected_bytes.starts_with(kProtectedMark)) {
+        return std::nullopt;
+    }
+    const std::string_view body =
+        protected_bytes.substr(kProtectedMark.size(), protected_bytes.size() - kProtectedMark.size() - 4);
+    std::string secret = masked(body, m_protection_user);
+    const std::uint32_t check = check_value(m_protection_user, secret);
+    const std::string_view stored = protected_bytes.substr(protected_bytes.size() - 4);
+    for (int i = 0; i < 4; ++i) {
+        if (static_cast<unsigned char>(stored[static_cast<std::size_t>(i)]) != ((check >> (8 * i)) & 0xFF)) {
+            return std::nullopt;
+        }
+    }
+    return secret;
 }
 
 }  // namespace velmora::platform

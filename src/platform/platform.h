@@ -1,7 +1,7 @@
 #pragma once
-// The one interface to the desktop: clock, clipboard, message boxes, key injection, window
-// activation, program launch, file association, tray icon, topmost placement and the two
-// directories. The core asks the desktop for everything through it; MemoryPlatform is the
+// The one interface to the desktop: clock, clipboard, message boxes, key injection and the
+// user's own input that stops it, window activation, program launch, file association, tray
+// icon, topmost placement, the two directories and the user's data protection. The core asks the desktop for everything through it; MemoryPlatform is the
 // headless implementation, the Win32 front end the real one.
 
 #include <filesystem>
@@ -47,16 +47,27 @@ public:
     // Types a text literally, character by character (never read as notation).
     virtual bool type_text(std::string_view text) = 0;
 
+    // A run of sends (a profile row, an ID entry, a flowchart, the hand-over to the browser) lasts
+    // from begin_send_run to end_send_run. Meanwhile a key press or a mouse click of the user's
+    // own (never a key the program injects) stops it: send_run_stopped() turns true and every
+    // later send or typed text of the run is refused. Runs do not nest.
+    virtual void begin_send_run() = 0;
+    virtual void end_send_run() = 0;
+    virtual bool send_run_stopped() = 0;
+
     // Brings the window with this title to the front at once.
     virtual bool activate_title(std::string_view title) = 0;
     // Brings the window of a launched task to the front; nullopt is "no task was launched".
     virtual bool activate_task(std::optional<TaskId> task, Wait wait) = 0;
 
-    // Starts a program with a command line, its window shown without taking the focus.
-    virtual std::optional<TaskId> launch(std::string_view command_line) = 0;
+    // Starts a program, its window shown without taking the focus, with one argument (none when
+    // empty) that reaches it whole, whatever blanks or quotes it holds. nullopt when it could not
+    // be started, or the argument reads as a switch (see command_line.h).
+    virtual std::optional<TaskId> launch(std::string_view program, std::string_view argument = {}) = 0;
     // The program that opens the given document (the file association); nullopt when none.
     virtual std::optional<std::string> find_executable(const std::filesystem::path& document) = 0;
-    // Hands a URL to the desktop's default opener; false when that failed too.
+    // Hands a web address to the desktop's default opener; false when that failed too, and for
+    // a text that is no http:// or https:// address (which may name a program or a share).
     virtual bool open_with_default(std::string_view url) = 0;
 
     virtual void tray_add(std::string_view tip) = 0;
@@ -70,6 +81,13 @@ public:
     // Where the data files live (the program's own directory) and the working directory.
     virtual std::filesystem::path program_directory() = 0;
     virtual std::filesystem::path working_directory() = 0;
+
+    // Protects a secret so that only the same user on the same machine can read it back; the
+    // result is opaque bytes, never the secret itself. nullopt when the desktop refused.
+    virtual std::optional<std::string> protect_secret(std::string_view secret) = 0;
+    // The secret back; nullopt when these bytes cannot be read here (another user or machine,
+    // or damaged).
+    virtual std::optional<std::string> unprotect_secret(std::string_view protected_bytes) = 0;
 };
 
 }  // namespace velmora::platform

@@ -72,6 +72,21 @@ SaveResult save_flowcharts(const std::filesystem::path& dir, const std::vector<F
 std::optional<std::vector<std::string>> load_id_book(const std::filesystem::path& dir);
 SaveResult save_id_book(const std::filesystem::path& dir, const std::vector<std::string>& entries);
 
+// zov4p.ini, beside zov4.ini, only once passwords have been protected: a header line that says
+// whether the protection is on, then per protected password the line title "/" ID "/" and the
+// protected bytes in base64. An older program never reads it and finds no password in zov4.ini.
+inline constexpr std::string_view kPasswordFile = "zov4p.ini";
+struct PasswordFile {
+    bool protection_on = true;
+    std::vector<std::string> lines;  // title "/" ID "/" base64, as written
+};
+// A first line that is no header of ours is read as a damaged one: the protection stays on and
+// the lines after it are kept.
+std::optional<PasswordFile> load_password_file(const std::filesystem::path& dir);
+SaveResult save_password_file(const std::filesystem::path& dir, const PasswordFile& file);
+// Removes zov4p.ini (no file is no error).
+SaveResult remove_password_file(const std::filesystem::path& dir);
+
 // zov5.ini: one stock entry per line.
 std::optional<std::vector<std::string>> load_stock(const std::filesystem::path& dir);
 SaveResult save_stock(const std::filesystem::path& dir, const text::PackedLines& entries);

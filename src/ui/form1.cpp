@@ -120,6 +120,8 @@ Form1::Form1() : Window("Form1") {
     mn1.add("mn1").set_caption("ＩＤ・PASS");
     mn1[0].set_parent(&mn0[0]);
     mn1[1].set_parent(&mn0[0]);
+    mnProtectPasswords.set_caption("パスワードを保護する");
+    mnProtectPasswords.set_parent(&mn0[0]);
     mn3.set_caption("⇒");
     mn3.set_visible(false);
     mn3.set_popup_only(true);
@@ -145,6 +147,7 @@ Form1::Form1() : Window("Form1") {
     add_all(Command21);
     add_all(mn0);
     add_all(mn1);
+    add(mnProtectPasswords);
     add_all(mn2);
 }
 

@@ -78,6 +78,7 @@ public:
 
     ControlArray<MenuItem> mn0;  // 入力, St, Mail, ▼, ⇒
     ControlArray<MenuItem> mn1;  // 個人情報, ＩＤ・PASS
+    MenuItem mnProtectPasswords{"mnProtectPasswords"};  // パスワードを保護する (check-marked)
     MenuItem mn3{"mn3"};         // the popup of the row buttons
     ControlArray<MenuItem> mn2;  // the offered part, TAB
 
@@ -88,6 +89,8 @@ public:
     std::optional<platform::TaskId> BrowserTask;
     std::vector<std::string> FlowTexts{std::string()};  // parallel to List3, plus one spare slot
     std::vector<std::string> IdTexts{std::string()};    // parallel to List2, plus one spare slot
+    // The ID book's passwords are kept protected (zov4p.ini) rather than in zov4.ini.
+    bool PasswordsProtected = false;
 
     // Flowchart recorder and editor state.
     int EditMode = 0;

@@ -6,6 +6,7 @@
 //   run_platform_contract(desktop, [](const char* name, bool ok) { EXPECT_TRUE(ok) << name; });
 
 #include <string>
+#include <vector>
 
 #include "platform/platform.h"
 
@@ -44,6 +45,32 @@ void run_platform_contract(Platform& desktop, Check&& check) {
     check("a stray brace is no notation: nothing is sent", !desktop.send_keys("}"));
     check("an unknown key name is no notation: nothing is sent", !desktop.send_keys("{NOSUCHKEY}"));
     check("an unclosed group is no notation: nothing is sent", !desktop.send_keys("+({TAB}"));
+    check("an argument that reads as a switch is never launched",
+          !desktop.launch("C:\\no-such-folder\\browser.exe", "--switch=1").has_value() &&
+              !desktop.launch("C:\\no-such-folder\\browser.exe", "  /switch").has_value());
+    check("the default opener opens no text but a web address",
+          !desktop.open_with_default("C:\\Windows\\notepad.exe") &&
+              !desktop.open_with_default("\\\\server\\share\\x.exe"));
+
+    desktop.begin_send_run();
+    check("a run of sends with no input of the user's own is not stopped", !desktop.send_run_stopped());
+    desktop.end_send_run();
+
+    for (const std::string& secret : std::vector<std::string>{"a/b/c", "懸賞/太郎/pa ss%^~𠮷", {"\0x\0", 3}}) {
+        const auto locked = desktop.protect_secret(secret);
+        check("a protected secret is opaque bytes, never the secret or a text holding it",
+              locked && *locked != secret && locked->find(secret) == std::string::npos);
+        check("a protected secret reads back exactly", locked && desktop.unprotect_secret(*locked) == secret);
+        if (locked && locked->size() > 1) {
+            std::string damaged = *locked;
+            damaged.back() = static_cast<char>(damaged.back() ^ 0x55);
+            check("damaged protected bytes read back as nothing", !desktop.unprotect_secret(damaged));
+            check("cut protected bytes read back as nothing",
+                  !desktop.unprotect_secret(std::string_view(*locked).substr(0, locked->size() - 1)));
+        }
+    }
+    check("bytes that were never protected read back as nothing",
+          !desktop.unprotect_secret("not protected at all, just text"));
 }
 
 }  // namespace velmora::platform

@@ -1,5 +1,5 @@
 #pragma once
-// The five data files the program rewrites, each with a way to save one of two contents through
+// The six data files the program rewrites, each with a way to save one of two contents through
 // its own writer, so that a test can run the same failure against every file kind.
 
 #include <functional>
@@ -51,6 +51,10 @@ inline std::vector<FileKind> every_file_kind(int lines = 3) {
                               Content c) { return save_id_book(dir, lines_of(c, lines)); }},
         {kStockFile, [lines](const std::filesystem::path& dir,
                              Content c) { return save_stock(dir, lines_of(c, lines)); }},
+        {kPasswordFile,
+         [lines](const std::filesystem::path& dir, Content c) {
+             return save_password_file(dir, {c == Content::New, lines_of(c, lines)});
+         }},
     };
 }
 

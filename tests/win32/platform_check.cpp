@@ -1,6 +1,7 @@
 // The Win32 platform against the real desktop under Wine: clipboard, message boxes, directories,
-// launching Notepad, activating it, typing into it and sending keys, and refusing to send when
-// the window in front is no longer the one activated. Prints one line per check and ends with
+// launching Notepad, activating it, typing into it and sending keys (also in a run of sends
+// watched for the user's input), refusing to send when the window in front is no longer the one
+// activated, the data protection, and the browser's command line against the system's splitting. Prints one line per check and ends with
 // "N passed, M failed".
 
 #include <windows.h>
@@ -11,6 +12,7 @@
 #include <thread>
 
 #include "platform/platform_contract.h"
+#include "platform_check_launch.h"
 #include "platform_check_support.h"
 #include "wide.h"
 #include "win32_platform.h"
@@ -99,9 +101,20 @@ void typing_checks(velmora::win32::Win32Platform& desktop, Check& check) {
     if (typed != "a+b(c) 𠮷テスト{TAB}\r\ny") {
         std::printf("        Notepad holds \"%s\"\n", typed.c_str());
     }
+    // A run of sends is watched for the user's own keys and clicks; the keys it injects itself
+    // (and the tap on Alt that activation may need) never stop it.
+    desktop.begin_send_run();
+    const bool reactivated = desktop.activate_task(task, Wait::No);
+    const bool run_typed = desktop.type_text("(run)") && desktop.send_keys("{END}");
+    const bool run_stopped = desktop.send_run_stopped();
+    desktop.end_send_run();
+    Sleep(300);
+    check("a watched run of sends types its keys", reactivated && run_typed);
+    check("the program's own injected keys do not stop the run", !run_stopped);
+    check("Notepad holds the run's text after the rest", velmora::probe::edit_text(editor) == typed + "(run)");
     HWND guard = velmora::probe::show_guard_window();
     check("keys stop when another window came to the front", !desktop.send_keys("z"));
-    check("nothing reached Notepad after that", velmora::probe::edit_text(editor) == typed);
+    check("nothing reached Notepad after that", velmora::probe::edit_text(editor) == typed + "(run)");
     DestroyWindow(guard);
     velmora::probe::end_newest_notepad();
 }
@@ -119,5 +132,6 @@ int wmain() {
     message_box_checks(desktop, check);
     directory_checks(desktop, check);
     typing_checks(desktop, check);
+    velmora::probe::launch_checks(desktop, check);
     return check.finish();
 }

@@ -1,5 +1,12 @@
 // Set-up commands: the clock, data files, the working directory, the clipboard, the file
-// association, the browser and the queued message-box answers.
+// association, the browser, the queued message-box answers and the user who stops a run of
+// sends. Beside the commands of the scenario format, this one is added:
+//
+//   userinput after N    the user presses a key of their own during the next run of sends (a
+//                        profile row, a popup item, an ID entry, a flowchart, the hand-over to
+//                        the browser), once N of its key sends and typed texts have gone out
+//                        (0: as the run begins). The run types nothing more, records no history,
+//                        and the status line says so. A run that ends before N sends uses it up.
 
 #include <filesystem>
 #include <system_error>
@@ -166,6 +173,16 @@ std::optional<Outcome> run_setup_command(Session& session, const Command& comman
     }
     if (name == "answer") {
         return answer_command(session, command);
+    }
+    if (name == "userinput") {
+        const auto sends =
+            command.args.size() == 2 && command.args[0].text == "after" ? read_number(command.args[1].text)
+                                                                        : std::nullopt;
+        if (!sends || *sends < 0) {
+            return failed("expected userinput after N, found another form");
+        }
+        p.stop_next_run_after(static_cast<int>(*sends));
+        return passed();
     }
     return std::nullopt;
 }
