@@ -54,7 +54,7 @@ keep_trace() {
 # Wine reads (it does not merge the user's classes in).
 register_browser() {
     local command
-    command="\"$(windows_path "$app/velmora-test-browser.exe")\" \"%1\""
+    command="\"$(windows_path "${browser_dir:-$app}/velmora-test-browser.exe")\" \"%1\""
     for classes in 'HKCU\Software\Classes' 'HKCR'; do
         wine reg add "$classes\\.html" /ve /d VelmoraTestPage /f >>"$work/wine.log" 2>&1
         wine reg add "$classes\\VelmoraTestPage\\shell\\open\\command" /ve /d "$command" /f >>"$work/wine.log" 2>&1
