@@ -34,7 +34,8 @@ LRESULT CALLBACK mouse_hook(int code, WPARAM message, LPARAM data) {
 }  // namespace
 
 UserInputWatch::UserInputWatch()
-    : m_seen(CreateEventW(nullptr, TRUE, FALSE, nullptr)), m_ready(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {}
+    : m_seen(CreateEventW(nullptr, TRUE, FALSE, nullptr)),
+      m_ready(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {}
 
 UserInputWatch::~UserInputWatch() {
     stop();

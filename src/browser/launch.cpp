@@ -7,6 +7,13 @@
 namespace velmora::browser {
 namespace {
 
+constexpr std::string_view kSwitchRefused =
+    "このアドレスはブラウザに渡しません。\r\n"
+    "「-」や「/」で始まる文字は、ブラウザが起動の指示として読むおそれがあります。\r\n";
+constexpr std::string_view kNotWebRefused =
+    "ブラウザが見つかりませんでした。\r\n"
+    "http:// か https:// で始まるアドレスでないため、ほかの方法でも開きません。\r\n";
+
 // The program that opens .html files, as a path ending in ".exe"; nullopt when the desktop names none.
 std::optional<std::string> html_program(platform::Platform& platform) {
     const auto answer = platform.find_executable(platform.program_directory() / "a.html");
@@ -27,10 +34,7 @@ void ShellAuto(ui::Program& program, std::string_view url) {
     // Quotes keep the URL one argument, but a browser reads an argument that begins with "-" (or
     // "/") as a switch whatever its quotes, and some switches start other programs.
     if (platform::reads_as_switch(url)) {
-        platform.message_box("このアドレスはブラウザに渡しません。\r\n"
-                             "「-」や「/」で始まる文字は、ブラウザが起動の指示として読むおそれがあります。\r\n" +
-                                 std::string(url),
-                             platform::Buttons::Ok);
+        platform.message_box(std::string(kSwitchRefused) + std::string(url), platform::Buttons::Ok);
         return;
     }
     if (const auto path = html_program(platform)) {
@@ -42,10 +46,7 @@ void ShellAuto(ui::Program& program, std::string_view url) {
     // No browser of our own to start: the desktop's default opener gets the URL, and only a web
     // address (any other text may name a program or a shared folder it would start or open).
     if (!platform::is_web_address(url)) {
-        platform.message_box("ブラウザが見つかりませんでした。\r\n"
-                             "http:// か https:// で始まるアドレスでないため、ほかの方法でも開きません。\r\n" +
-                                 std::string(url),
-                             platform::Buttons::Ok);
+        platform.message_box(std::string(kNotWebRefused) + std::string(url), platform::Buttons::Ok);
         return;
     }
     if (!platform.open_with_default(url)) {

@@ -210,7 +210,8 @@ std::optional<TaskId> MemoryPlatform::launch(std::string_view program, std::stri
     if (reads_as_switch(argument)) {
         return std::nullopt;
     }
-    const std::string line = argument.empty() ? std::string(program) : std::string(program) + " " + std::string(argument);
+    const std::string line =
+        argument.empty() ? std::string(program) : std::string(program) + " " + std::string(argument);
     m_launches.push_back({std::string(program), std::string(argument)});
     const TaskId task = m_next_task++;
     log("launch " + quote_event_text(line) + " -> task " + std::to_string(task));

@@ -1,8 +1,9 @@
 #pragma once
 // The one interface to the desktop: clock, clipboard, message boxes, key injection and the
 // user's own input that stops it, window activation, program launch, file association, tray
-// icon, topmost placement, the two directories and the user's data protection. The core asks the desktop for everything through it; MemoryPlatform is the
-// headless implementation, the Win32 front end the real one.
+// icon, topmost placement, the two directories and the user's data protection. The core asks
+// the desktop for everything through it; MemoryPlatform is the headless implementation, the
+// Win32 front end the real one.
 
 #include <filesystem>
 #include <optional>

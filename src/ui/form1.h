@@ -76,11 +76,11 @@ public:
     Button Command20{"Command20"};   // 登　録
     ControlArray<Button> Command21;  // editor buttons
 
-    ControlArray<MenuItem> mn0;  // 入力, St, Mail, ▼, ⇒
-    ControlArray<MenuItem> mn1;  // 個人情報, ＩＤ・PASS
+    ControlArray<MenuItem> mn0;                         // 入力, St, Mail, ▼, ⇒
+    ControlArray<MenuItem> mn1;                         // 個人情報, ＩＤ・PASS
     MenuItem mnProtectPasswords{"mnProtectPasswords"};  // パスワードを保護する (check-marked)
-    MenuItem mn3{"mn3"};         // the popup of the row buttons
-    ControlArray<MenuItem> mn2;  // the offered part, TAB
+    MenuItem mn3{"mn3"};                                // the popup of the row buttons
+    ControlArray<MenuItem> mn2;                         // the offered part, TAB
 
     // State the main window owns.
     std::string Today;

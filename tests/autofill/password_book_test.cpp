@@ -14,7 +14,9 @@ using Lines = std::vector<std::string>;
 class PasswordBook : public ::testing::Test {
 protected:
     // The protected line of an entry, as zov4p.ini holds it.
-    std::string line(std::string_view key, std::string_view entry) { return std::string(key) + *protect(entry); }
+    std::string line(std::string_view key, std::string_view entry) {
+        return std::string(key) + *protect(entry);
+    }
     static std::string unreadable(std::string_view key, std::string_view kept) {
         return std::string(key) + std::string(kUnreadableMark) + std::string(kept);
     }
@@ -40,7 +42,8 @@ TEST_F(PasswordBook, ProtectedBookLeavesNoPasswordInZov4) {
     EXPECT_EQ(off.id_book, (Lines{"shop/me/pa/ss", "club/id2/", "hand-made line", "t/i", "old/u/"}));
     EXPECT_EQ(off.protected_lines, Lines{"old/u/QUJD"});
 
-    const SavedBook refused = split_book({"a/b/c"}, Protection::On, [](std::string_view) { return std::nullopt; });
+    const SavedBook refused =
+        split_book({"a/b/c"}, Protection::On, [](std::string_view) { return std::nullopt; });
     EXPECT_EQ(refused.id_book, Lines{"a/b/c"});
     EXPECT_TRUE(refused.protected_lines.empty());
     EXPECT_EQ(refused.left_plain, 1);
@@ -63,11 +66,7 @@ TEST_F(PasswordBook, JoiningFindsEveryPasswordAndLosesNone) {
          {},
          {"a/i/1", "a/i/2", "a/i/3"}},
         {"moved by an older program", {"b/j/", "a/i/"}, {"a/i/pa", "b/j/pb"}, {}, {"b/j/pb", "a/i/pa"}},
-        {"added plain by an older program",
-         {"new/n/np", "a/i/"},
-         {"a/i/pa"},
-         {},
-         {"new/n/np", "a/i/pa"}},
+        {"added plain by an older program", {"new/n/np", "a/i/"}, {"a/i/pa"}, {}, {"new/n/np", "a/i/pa"}},
         {"written plain beside its protected copy (a save cut short)",
          {"a/i/pa", "a/i/"},
          {"a/i/pa", "a/i/"},
@@ -78,7 +77,11 @@ TEST_F(PasswordBook, JoiningFindsEveryPasswordAndLosesNone) {
          {"a/i/pa"},
          {},
          {"a/i/other", "a/i/pa"}},
-        {"deleted by an older program: kept at the end", {"b/j/"}, {"a/i/pa", "b/j/pb"}, {}, {"b/j/pb", "a/i/pa"}},
+        {"deleted by an older program: kept at the end",
+         {"b/j/"},
+         {"a/i/pa", "b/j/pb"},
+         {},
+         {"b/j/pb", "a/i/pa"}},
         {"zov4.ini lost: every entry back", {}, {"a/i/pa", "b/j/pb"}, {}, {"a/i/pa", "b/j/pb"}},
         {"no line: an empty password stays empty", {"a/i/", "x"}, {}, {}, {"a/i/", "x"}},
         {"damaged: kept unread, exactly",

@@ -16,8 +16,9 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-const std::string kTurnOff = "ask yesno \"パスワードの保護をやめますか？\\r\\n"
-                             "「はい」で、パスワードを zov4.ini にそのまま（だれでも読める形で）書きます。\" -> ";
+const std::string kTurnOff =
+    "ask yesno \"パスワードの保護をやめますか？\\r\\n"
+    "「はい」で、パスワードを zov4.ini にそのまま（だれでも読める形で）書きます。\" -> ";
 
 class ProtectedBook : public AutofillTest {
 protected:
@@ -97,7 +98,8 @@ TEST_F(ProtectedBook, AnUnreadablePasswordIsKeptShownAndRefused) {
     form().List2.on_dblclick();
     const Lines events = platform.take_events();
     ASSERT_EQ(events.size(), 1U);
-    EXPECT_TRUE(events[0].starts_with("ask ok \"このパスワードは、このパソコンのこのユーザーでは読めないため"));
+    EXPECT_TRUE(
+        events[0].starts_with("ask ok \"このパスワードは、このパソコンのこのユーザーでは読めないため"));
     EXPECT_EQ(sends, 0);
     form().Command15.on_click();
     EXPECT_EQ(form().Text6.text(), "");

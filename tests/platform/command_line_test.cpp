@@ -63,7 +63,8 @@ struct QuoteRow {
 TEST(CommandLine, QuotingKeepsEveryArgumentWhole) {
     const std::vector<QuoteRow> rows = {
         {"plain address", "http://a.example/x/", R"("http://a.example/x/")"},
-        {"a blank and a would-be switch", R"(http://a.example/ --x="y z")", R"("http://a.example/ --x=\"y z\"")"},
+        {"a blank and a would-be switch", R"(http://a.example/ --x="y z")",
+         R"("http://a.example/ --x=\"y z\"")"},
         {"a quote alone", R"(a"b)", R"("a\"b")"},
         {"backslashes before a quote double", R"(a\\"b)", R"("a\\\\\"b")"},
         {"a backslash at the end doubles", R"(C:\dir\)", R"("C:\dir\\")"},
@@ -89,7 +90,8 @@ TEST(CommandLine, ProgramQuotedAndOneArgumentOrNothing) {
     const std::vector<LineRow> rows = {
         {"a path with blanks", R"(C:\Program Files\Web\browser.exe)", "http://a.example/",
          R"("C:\Program Files\Web\browser.exe" "http://a.example/")"},
-        {"a blank in the address", R"(C:\B\b.exe)", "http://a.example/ --x", R"("C:\B\b.exe" "http://a.example/ --x")"},
+        {"a blank in the address", R"(C:\B\b.exe)", "http://a.example/ --x",
+         R"("C:\B\b.exe" "http://a.example/ --x")"},
         {"no argument", "notepad.exe", "", R"("notepad.exe")"},
         {"a leading minus", R"(C:\B\b.exe)", "--utility-cmd-prefix=calc", std::nullopt},
         {"a minus after blanks", R"(C:\B\b.exe)", " \t-x", std::nullopt},
@@ -105,10 +107,17 @@ TEST(CommandLine, ProgramQuotedAndOneArgumentOrNothing) {
 
 TEST(CommandLine, OnlyWebAddressesGoToTheDefaultOpener) {
     const std::vector<std::pair<std::string, bool>> rows = {
-        {"http://a.example/", true},     {"https://a.example/", true}, {"HTTPS://A.EXAMPLE/", true},
-        {"www.example.com", false},      {"file:///C:/x.exe", false},  {R"(\\server\share\x.exe)", false},
-        {R"(C:\Windows\x.exe)", false},  {" http://a.example/", false}, {"http:", false},
-        {"javascript:alert(1)", false},  {"", false},
+        {"http://a.example/", true},
+        {"https://a.example/", true},
+        {"HTTPS://A.EXAMPLE/", true},
+        {"www.example.com", false},
+        {"file:///C:/x.exe", false},
+        {R"(\\server\share\x.exe)", false},
+        {R"(C:\Windows\x.exe)", false},
+        {" http://a.example/", false},
+        {"http:", false},
+        {"javascript:alert(1)", false},
+        {"", false},
     };
     for (const auto& [text, web] : rows) {
         EXPECT_EQ(is_web_address(text), web) << text;

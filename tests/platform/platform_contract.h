@@ -56,7 +56,8 @@ void run_platform_contract(Platform& desktop, Check&& check) {
     check("a run of sends with no input of the user's own is not stopped", !desktop.send_run_stopped());
     desktop.end_send_run();
 
-    for (const std::string& secret : std::vector<std::string>{"a/b/c", "懸賞/太郎/pa ss%^~𠮷", {"\0x\0", 3}}) {
+    for (const std::string& secret :
+         std::vector<std::string>{"a/b/c", "懸賞/太郎/pa ss%^~𠮷", {"\0x\0", 3}}) {
         const auto locked = desktop.protect_secret(secret);
         check("a protected secret is opaque bytes, never the secret or a text holding it",
               locked && *locked != secret && locked->find(secret) == std::string::npos);

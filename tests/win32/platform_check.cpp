@@ -1,8 +1,8 @@
 // The Win32 platform against the real desktop under Wine: clipboard, message boxes, directories,
 // launching Notepad, activating it, typing into it and sending keys (also in a run of sends
 // watched for the user's input), refusing to send when the window in front is no longer the one
-// activated, the data protection, and the browser's command line against the system's splitting. Prints one line per check and ends with
-// "N passed, M failed".
+// activated, the data protection, and the browser's command line against the system's splitting. Prints one
+// line per check and ends with "N passed, M failed".
 
 #include <windows.h>
 
@@ -111,7 +111,8 @@ void typing_checks(velmora::win32::Win32Platform& desktop, Check& check) {
     Sleep(300);
     check("a watched run of sends types its keys", reactivated && run_typed);
     check("the program's own injected keys do not stop the run", !run_stopped);
-    check("Notepad holds the run's text after the rest", velmora::probe::edit_text(editor) == typed + "(run)");
+    check("Notepad holds the run's text after the rest",
+          velmora::probe::edit_text(editor) == typed + "(run)");
     HWND guard = velmora::probe::show_guard_window();
     check("keys stop when another window came to the front", !desktop.send_keys("z"));
     check("nothing reached Notepad after that", velmora::probe::edit_text(editor) == typed + "(run)");

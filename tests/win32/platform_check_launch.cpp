@@ -52,13 +52,14 @@ void launch_checks(win32::Win32Platform& desktop, Check& check) {
     const std::string program = R"(C:\Program Files\Web Browser\browser.exe)";
     const std::vector<std::string> arguments = {
         R"(http://a.example/ --x="y z")", R"(http://a.example/?q=a"b)", R"(http://a.example/a\"b\)",
-        R"(http://a.example/\\" --y)",   "http://a.example/\t--tab",    "http://懸賞.example/𠮷 x",
+        R"(http://a.example/\\" --y)",    "http://a.example/\t--tab",   "http://懸賞.example/𠮷 x",
     };
     bool whole = true;
     for (const std::string& argument : arguments) {
         const auto line = platform::command_line_of(program, argument);
         const auto args = line ? split_by_the_system(*line) : std::vector<std::wstring>{};
-        const bool ok = args.size() == 2 && args[0] == win32::widen(program) && args[1] == win32::widen(argument);
+        const bool ok =
+            args.size() == 2 && args[0] == win32::widen(program) && args[1] == win32::widen(argument);
         if (!ok) {
             std::printf("        split apart: %s\n", argument.c_str());
         }

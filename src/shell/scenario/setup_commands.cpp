@@ -175,9 +175,9 @@ std::optional<Outcome> run_setup_command(Session& session, const Command& comman
         return answer_command(session, command);
     }
     if (name == "userinput") {
-        const auto sends =
-            command.args.size() == 2 && command.args[0].text == "after" ? read_number(command.args[1].text)
-                                                                        : std::nullopt;
+        const auto sends = command.args.size() == 2 && command.args[0].text == "after"
+                               ? read_number(command.args[1].text)
+                               : std::nullopt;
         if (!sends || *sends < 0) {
             return failed("expected userinput after N, found another form");
         }
