@@ -47,11 +47,17 @@ std::string describe(HWND window) {
     }
     DWORD process = 0;
     GetWindowThreadProcessId(window, &process);
+    char head[64];
+    std::snprintf(head, sizeof head, "%p/%lu ", static_cast<void*>(window), process);
+    // A control is named by its class only: the text of an entry box may be a password.
+    if ((GetWindowLongPtrW(window, GWL_STYLE) & WS_CHILD) != 0) {
+        wchar_t window_class[64] = {};
+        GetClassNameW(window, window_class, 64);
+        return head + narrow(window_class);
+    }
     wchar_t caption[128] = {};
     GetWindowTextW(window, caption, 128);
-    char head[64];
-    std::snprintf(head, sizeof head, "%p/%lu \"", static_cast<void*>(window), process);
-    return head + narrow(caption) + "\"";
+    return head + ("\"" + narrow(caption) + "\"");
 }
 
 }  // namespace
