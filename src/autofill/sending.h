@@ -12,7 +12,7 @@
 namespace velmora::autofill {
 
 // The status line after a run of sends that the user stopped with a key or a click.
-inline constexpr std::string_view kSendsStoppedCaption = "入力を中止しました";
+inline constexpr std::string_view kSendsStoppedCaption = "入力を中止";
 
 // The end of a run of sends that found the browser: the history update once, or, when the user
 // stopped the run, no history and the status line says so. False when it was stopped.

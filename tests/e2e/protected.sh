@@ -48,7 +48,7 @@ stopped_by_key() {
     local presser=$!
     probe dblrow "$main" 0
     wait $presser || return 1
-    probe wait 入力を中止しました 15 && probe settled VelmoraWindow 30
+    probe wait 入力を中止 15 && probe settled VelmoraWindow 30
 }
 
 protected() {
@@ -69,7 +69,7 @@ protected() {
     check "the browser has only the fields typed before the key" eval 'log_has "page 2 field 1 山田" &&
         ! grep -E "^page 2 field ([4-9]) " "$browser_log"'
     check "the stopped run recorded no history" file_is zov21.ini "$today${today}1aaaahttp://p.example/"
-    check "closing the main window ends the program" close_all 入力を中止しました
+    check "closing the main window ends the program" close_all 入力を中止
     check "zov4.ini keeps title and ID only" file_is zov4.ini '既存サイト/old/' '懸賞サイト/taro/'
     check "at the end no file beside the program holds the password" no_plain_password
 }
