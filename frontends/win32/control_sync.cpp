@@ -2,6 +2,7 @@
 // check mark. A control's geometry is relative to its frame, the frame's to its own frame.
 
 #include "native_control.h"
+#include "ui/screen_scale.h"
 #include "wide.h"
 
 namespace velmora::win32 {
@@ -27,16 +28,17 @@ bool same_rect(const RECT& a, const RECT& b) {
 
 }  // namespace
 
-RECT pixel_rect(const ui::Control& control) {
+RECT pixel_rect(const ui::Control& control, UINT dpi) {
     long left = control.geometry().left;
     long top = control.geometry().top;
     for (const ui::Control* c = control.container(); c != nullptr; c = c->container()) {
         left += c->geometry().left;
         top += c->geometry().top;
     }
-    const int x = ui::to_pixels(left);
-    const int y = ui::to_pixels(top);
-    return {x, y, x + ui::to_pixels(control.geometry().width), y + ui::to_pixels(control.geometry().height)};
+    const auto px = [dpi](long twips) { return ui::to_pixels(twips, static_cast<int>(dpi)); };
+    const int x = px(left);
+    const int y = px(top);
+    return {x, y, x + px(control.geometry().width), y + px(control.geometry().height)};
 }
 
 bool shown_in_window(const ui::Control& control) {
@@ -48,9 +50,9 @@ bool shown_in_window(const ui::Control& control) {
     return true;
 }
 
-void sync_common(NativeControl& native) {
+void sync_common(NativeControl& native, UINT dpi) {
     const ui::Control& control = *native.control;
-    const RECT rect = pixel_rect(control);
+    const RECT rect = pixel_rect(control, dpi);
     if (!same_rect(rect, native.rect)) {
         SetWindowPos(native.hwnd, nullptr, rect.left, rect.top, rect.right - rect.left,
                      rect.bottom - rect.top, SWP_NOZORDER | SWP_NOACTIVATE);

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "ui_font.h"
+#include "screen_dpi.h"
 
 namespace velmora::win32 {
 namespace {
@@ -200,6 +200,7 @@ LRESULT CALLBACK Renderer::window_proc(HWND hwnd, UINT message, WPARAM wparam, L
     if (message == WM_NCCREATE) {
         const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lparam);
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+        scale_frame_with_dpi(hwnd);
     }
     auto* view = reinterpret_cast<FormView*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     if (view == nullptr || view->hwnd() != hwnd) {
