@@ -122,8 +122,11 @@ check() {
     : >"$work/checks.log"
 }
 
-# The virtual desktop, which lies at the top left of the screen.
-shoot() { import -window root -crop "$desktop_size+0+0" +repage "$shots/$1.png"; }
+# The virtual desktop, which lies at the top left of the screen, once the windows have been drawn.
+shoot() {
+    sleep 0.5
+    import -window root -crop "$desktop_size+0+0" +repage "$shots/$1.png"
+}
 
 probe() { wine "$app/velmora-probe.exe" "$@"; }
 probe_at() { probe place "$1" "$2" "$3"; }

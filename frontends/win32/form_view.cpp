@@ -220,10 +220,9 @@ void FormView::on_dpi_changed(UINT dpi, const RECT& suggested) {
     if (dpi == 0 || dpi == m_dpi) {
         return;
     }
+    // The next sync places every control anew and gives it the fonts of this density.
     m_dpi = dpi;
-    HFONT font = ui_font(dpi);
     for (NativeControl& native : m_controls) {
-        SendMessageW(native.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
         native.rect = RECT{-1, -1, -1, -1};
     }
     fire([&] {

@@ -38,6 +38,10 @@ bool Renderer::create_windows() {
     if (wc.hIcon == nullptr) {
         wc.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
     }
+    // The caption's icon, from the frame of its size rather than the large one made smaller.
+    const int small = metric_at_dpi(SM_CXSMICON, dpi_of_system());
+    wc.hIconSm = static_cast<HICON>(
+        LoadImageW(wc.hInstance, MAKEINTRESOURCEW(1), IMAGE_ICON, small, small, LR_DEFAULTCOLOR));
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     wc.lpszClassName = kWindowClass;

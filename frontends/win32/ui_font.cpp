@@ -36,15 +36,43 @@ const wchar_t* installed_face() {
     return nullptr;
 }
 
-HFONT make_font(UINT dpi) {
+// The font whose characters are `pixels` high. Made on the one thread that draws the windows.
+HFONT font_of_height(int pixels) {
     static const wchar_t* const face = installed_face();
+    static std::map<int, HFONT> fonts;
     if (face == nullptr) {
         return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
     }
-    // A negative height asks for the characters' own height, without the leading above them.
-    return CreateFontW(-ui_font_pixels(dpi), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
-                       face);
+    auto found = fonts.find(pixels);
+    if (found == fonts.end()) {
+        // A negative height asks for the characters' own height, without the leading above them.
+        HFONT font = CreateFontW(-pixels, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                                 OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                 DEFAULT_PITCH | FF_DONTCARE, face);
+        found = fonts.emplace(pixels, font).first;
+    }
+    return found->second;
+}
+
+int scaled(int pixels, UINT dpi) {
+    return MulDiv(pixels, static_cast<int>(dpi), 96);
+}
+
+struct Fit {
+    HFONT font;
+    bool fits;
+};
+
+Fit fit(std::wstring_view caption, int room, UINT dpi) {
+    const int full = ui_font_pixels(dpi);
+    HFONT font = font_of_height(full);
+    for (int pixels = full; pixels * 4 >= full * 3; --pixels) {
+        font = font_of_height(pixels);
+        if (caption.empty() || caption_width(caption, font) <= room) {
+            return {font, true};
+        }
+    }
+    return {font, false};
 }
 
 }  // namespace
@@ -54,13 +82,45 @@ int ui_font_pixels(UINT dpi) {
 }
 
 HFONT ui_font(UINT dpi) {
-    // Made on the one thread that draws the windows.
-    static std::map<UINT, HFONT> fonts;
-    auto found = fonts.find(dpi);
-    if (found == fonts.end()) {
-        found = fonts.emplace(dpi, make_font(dpi)).first;
+    return font_of_height(ui_font_pixels(dpi));
+}
+
+// A button keeps its edges free; a check box its box and the gap after it.
+int caption_room(CaptionBox box, int width, UINT dpi) {
+    switch (box) {
+        case CaptionBox::Label:
+            return width;
+        case CaptionBox::Button:
+            return width - scaled(4, dpi);
+        case CaptionBox::CheckBox:
+            return width - scaled(13 + 4, dpi);
     }
-    return found->second;
+    return width;
+}
+
+int caption_width(std::wstring_view caption, HFONT font) {
+    if (caption.empty()) {
+        return 0;
+    }
+    HDC dc = GetDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, font);
+    SIZE extent{};
+    GetTextExtentPoint32W(dc, caption.data(), static_cast<int>(caption.size()), &extent);
+    // The blank a character leaves after its ink may be cut without losing anything.
+    ABC last{};
+    const UINT c = caption.back();
+    const bool known = GetCharABCWidthsW(dc, c, c, &last) != FALSE;
+    SelectObject(dc, old);
+    ReleaseDC(nullptr, dc);
+    return static_cast<int>(extent.cx) - (known && last.abcC > 0 ? static_cast<int>(last.abcC) : 0);
+}
+
+HFONT caption_font(std::wstring_view caption, int room, UINT dpi) {
+    return fit(caption, room, dpi).font;
+}
+
+bool caption_fits(std::wstring_view caption, int room, UINT dpi) {
+    return fit(caption, room, dpi).fits;
 }
 
 }  // namespace velmora::win32

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <limits>
 
+#include "ui/controls.h"
+
 namespace velmora::ui {
 namespace {
 
@@ -41,6 +43,17 @@ long to_twips(long pixels, int dpi) {
 
 int scale_pixels(long pixels, int dpi) {
     return held<int>(divide_rounded(bounded(pixels) * usable(dpi), kBaseDpi));
+}
+
+PixelRect control_pixels(const Control& control, int dpi) {
+    long left = control.geometry().left;
+    long top = control.geometry().top;
+    for (const Control* c = control.container(); c != nullptr; c = c->container()) {
+        left += c->geometry().left;
+        top += c->geometry().top;
+    }
+    return {to_pixels(left, dpi), to_pixels(top, dpi), to_pixels(left + control.geometry().width, dpi),
+            to_pixels(top + control.geometry().height, dpi)};
 }
 
 }  // namespace velmora::ui

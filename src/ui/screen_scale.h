@@ -7,6 +7,8 @@
 
 namespace velmora::ui {
 
+class Control;
+
 // The density at which a pixel is 15 twips: the program's own pixels are these.
 inline constexpr int kBaseDpi = 96;
 inline constexpr long kTwipsPerInch = 1440;
@@ -20,5 +22,17 @@ long to_twips(long pixels, int dpi);
 
 // The program's own pixels (96 DPI) to the pixels of a `dpi` screen.
 int scale_pixels(long pixels, int dpi);
+
+struct PixelRect {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+    friend bool operator==(const PixelRect&, const PixelRect&) = default;
+};
+
+// Where a control lies in its window on a `dpi` screen: its frames' offsets added, each edge
+// rounded on its own, so that controls that meet in twips meet in pixels at every density.
+PixelRect control_pixels(const Control& control, int dpi);
 
 }  // namespace velmora::ui

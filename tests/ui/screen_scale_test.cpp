@@ -5,8 +5,11 @@
 #include <array>
 #include <climits>
 #include <cmath>
+#include <vector>
 
+#include "platform/memory_platform.h"
 #include "ui/controls.h"
+#include "ui/program.h"
 
 namespace velmora::ui {
 namespace {
@@ -91,6 +94,73 @@ TEST(ScreenScale, NoDensityAndHugeValuesStayDefined) {
     EXPECT_GT(to_twips(LONG_MAX, 1), 0);
     EXPECT_LT(to_twips(LONG_MIN, 1), 0);
     EXPECT_EQ(to_pixels(1'000'000'000L, 192), 133'333'333);
+}
+
+// Every control of every window, in twips from its window's corner.
+struct Placed {
+    const Control* control;
+    Geometry twips;
+};
+
+std::vector<Placed> every_control(Program& program) {
+    std::vector<Placed> placed;
+    std::vector<Window*> windows = program.windows();
+    windows.push_back(&program.form3_as_is());
+    for (Window* window : windows) {
+        for (const Control* control : window->controls()) {
+            Geometry g = control->geometry();
+            for (const Control* c = control->container(); c != nullptr; c = c->container()) {
+                g.left += c->geometry().left;
+                g.top += c->geometry().top;
+            }
+            placed.push_back({control, g});
+        }
+    }
+    return placed;
+}
+
+// At 96 DPI every control lies where its corner and its size in pixels put it before.
+TEST(ScreenScale, At96DpiEveryControlKeepsItsPixels) {
+    platform::MemoryPlatform platform;
+    Program program(platform);
+    const auto placed = every_control(program);
+    ASSERT_GT(placed.size(), 200U);
+    for (const Placed& p : placed) {
+        const int x = to_pixels(p.twips.left);
+        const int y = to_pixels(p.twips.top);
+        const PixelRect before{x, y, x + to_pixels(p.twips.width), y + to_pixels(p.twips.height)};
+        EXPECT_EQ(control_pixels(*p.control, kBaseDpi), before) << p.control->id();
+    }
+}
+
+// The profile grid's boxes and buttons meet edge to edge in twips; at every density they meet in
+// pixels too, neither overlapping nor leaving a gap (a box 28.5 pixels high at 144 DPI must not
+// come out 29 high everywhere).
+TEST(ScreenScale, ControlsThatMeetInTwipsMeetInPixels) {
+    platform::MemoryPlatform platform;
+    Program program(platform);
+    const auto placed = every_control(program);
+    int pairs = 0;
+    for (const Placed& a : placed) {
+        for (const Placed& b : placed) {
+            const bool below = a.twips.top + a.twips.height == b.twips.top && a.twips.left == b.twips.left;
+            const bool beside = a.twips.left + a.twips.width == b.twips.left && a.twips.top == b.twips.top;
+            if ((!below && !beside) || a.control->container() != b.control->container()) {
+                continue;
+            }
+            ++pairs;
+            for (const int dpi : kDensities) {
+                const PixelRect pa = control_pixels(*a.control, dpi);
+                const PixelRect pb = control_pixels(*b.control, dpi);
+                if (below) {
+                    EXPECT_EQ(pa.bottom, pb.top) << a.control->id() << " over " << b.control->id() << " at " << dpi;
+                } else {
+                    EXPECT_EQ(pa.right, pb.left) << a.control->id() << " beside " << b.control->id() << " at " << dpi;
+                }
+            }
+        }
+    }
+    EXPECT_GT(pairs, 50);
 }
 
 }  // namespace

@@ -91,7 +91,7 @@ int show(HWND hwnd, const std::wstring& title) {
         }
         if (const std::string clipped = velmora::probe::caption_clipped(hwnd, child); !clipped.empty()) {
             line += "  " + clipped;
-            ++faults;
+            faults += clipped.starts_with("TEXT CLIPPED") ? 1 : 0;
         }
         for (const auto& other : shown) {
             if (overlaps(child.rect, other.rect)) {

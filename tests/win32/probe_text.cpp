@@ -27,9 +27,9 @@ bool is_class(const ChildInfo& child, const wchar_t* name) {
     return _wcsicmp(child.window_class.c_str(), name) == 0;
 }
 
-// Hiragana, katakana, kanji and the full-width forms: one em wide in a Japanese font.
-bool full_width(wchar_t c) {
-    return (c >= 0x3040 && c <= 0x30FF) || (c >= 0x4E00 && c <= 0x9FFF) || (c >= 0xFF01 && c <= 0xFF5E);
+// A kanji is one em wide even in a proportional Japanese font (kana and full-width letters are not).
+bool kanji(wchar_t c) {
+    return c >= 0x4E00 && c <= 0x9FFF;
 }
 
 // The advance of an edit box's first character, from where the box draws its first two.
@@ -40,24 +40,6 @@ int first_advance(HWND edit) {
         return -1;
     }
     return static_cast<short>(LOWORD(second)) - static_cast<short>(LOWORD(first));
-}
-
-struct TextSize {
-    SIZE extent{};
-    LONG height = 0;
-};
-
-TextSize measure(const std::wstring& text, UINT dpi) {
-    TextSize size;
-    HDC dc = GetDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, win32::ui_font(dpi));
-    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size.extent);
-    TEXTMETRICW metrics{};
-    GetTextMetricsW(dc, &metrics);
-    size.height = metrics.tmHeight;
-    SelectObject(dc, old);
-    ReleaseDC(nullptr, dc);
-    return size;
 }
 
 }  // namespace
@@ -86,7 +68,7 @@ int check_font(const std::wstring& title, int pixels) {
         }
         std::string line;
         bool ok = true;
-        if (is_class(child, L"Edit") && !child.text.empty() && full_width(child.text[0])) {
+        if (is_class(child, L"Edit") && !child.text.empty() && kanji(child.text[0])) {
             const int advance = first_advance(child.hwnd);
             ok = advance >= pixels - 1 && advance <= pixels + 1;
             line = "  edit \"" + utf8(child.text) + "\": a character " + std::to_string(advance) + " wide";
@@ -108,6 +90,8 @@ int check_font(const std::wstring& title, int pixels) {
     return faults == 0 ? 0 : 1;
 }
 
+// Measured as the program measures its captions; it draws one smaller (down to three quarters of
+// the height) rather than cut it off, so only a caption that fits in none of those sizes is cut.
 std::string caption_clipped(HWND parent, const ChildInfo& child) {
     const bool label = is_class(child, L"Static");
     const bool button = is_class(child, L"Button") && !child.group_box;
@@ -115,20 +99,25 @@ std::string caption_clipped(HWND parent, const ChildInfo& child) {
         return {};
     }
     const UINT dpi = GetDpiForWindow(parent);
-    const TextSize text = measure(child.text, dpi);
-    LONG room = child.rect.right - child.rect.left;
     const auto type = GetWindowLongPtrW(child.hwnd, GWL_STYLE) & BS_TYPEMASK;
-    if (button && (type == BS_CHECKBOX || type == BS_AUTOCHECKBOX)) {
-        // The box and the gap beside it, as the system draws them at this density.
-        room -= GetSystemMetricsForDpi(SM_CXMENUCHECK, dpi) + MulDiv(4, static_cast<int>(dpi), 96);
-    } else if (button) {
-        room -= 4;  // the button's edges
+    const win32::CaptionBox box = label ? win32::CaptionBox::Label
+                                  : (type == BS_CHECKBOX || type == BS_AUTOCHECKBOX) ? win32::CaptionBox::CheckBox
+                                                                                     : win32::CaptionBox::Button;
+    const int room = win32::caption_room(box, child.rect.right - child.rect.left, dpi);
+    const int height = child.rect.bottom - child.rect.top;
+    TEXTMETRICW metrics{};
+    HDC dc = GetDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, win32::ui_font(dpi));
+    GetTextMetricsW(dc, &metrics);
+    SelectObject(dc, old);
+    ReleaseDC(nullptr, dc);
+    const int width = win32::caption_width(child.text, win32::ui_font(dpi));
+    const std::string size = std::to_string(width) + "x" + std::to_string(metrics.tmHeight) + " in " +
+                             std::to_string(room) + "x" + std::to_string(height);
+    if (!win32::caption_fits(child.text, room, dpi) || metrics.tmHeight > height) {
+        return "TEXT CLIPPED (" + size + ")";
     }
-    if (text.extent.cx <= room && text.height <= child.rect.bottom - child.rect.top) {
-        return {};
-    }
-    return "TEXT CLIPPED (" + std::to_string(text.extent.cx) + "x" + std::to_string(text.height) + " in " +
-           std::to_string(room) + "x" + std::to_string(child.rect.bottom - child.rect.top) + ")";
+    return width > room ? "(drawn smaller to fit: " + size + ")" : "";
 }
 
 }  // namespace velmora::probe
