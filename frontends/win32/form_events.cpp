@@ -1,7 +1,7 @@
 // A window's messages as the model's events: clicks, edits, list selections, calendar picks,
 // right clicks on buttons, key presses in text boxes, activation, closing, moving and sizing,
-// a move to a screen of another density, and the tray icon's mouse messages. Every event runs through the renderer, which mirrors the
-// model onto the screen afterwards.
+// a move to a screen of another density, and the tray icon's mouse messages. Every event runs through the
+// renderer, which mirrors the model onto the screen afterwards.
 
 #include <windows.h>
 

@@ -198,7 +198,8 @@ RECT FormView::fitted_to_calendars(RECT window) {
         RECT now{};
         GetWindowRect(native.hwnd, &now);
         if (now.right - now.left != width || now.bottom - now.top != height) {
-            SetWindowPos(native.hwnd, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+            SetWindowPos(native.hwnd, nullptr, 0, 0, width, height,
+                         SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
         }
         need_right = std::max(need_right, native.rect.left + width);
         need_bottom = std::max(need_bottom, native.rect.top + height);

@@ -46,9 +46,9 @@ HFONT font_of_height(int pixels) {
     auto found = fonts.find(pixels);
     if (found == fonts.end()) {
         // A negative height asks for the characters' own height, without the leading above them.
-        HFONT font = CreateFontW(-pixels, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                                 OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                 DEFAULT_PITCH | FF_DONTCARE, face);
+        HFONT font =
+            CreateFontW(-pixels, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                        CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face);
         found = fonts.emplace(pixels, font).first;
     }
     return found->second;

@@ -56,8 +56,8 @@ HICON tray_icon(HWND owner) {
     const int size = metric_at_dpi(SM_CXSMICON, dpi_of_system());
     auto found = icons.find(size);
     if (found == icons.end()) {
-        auto* icon = static_cast<HICON>(
-            LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1), IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
+        auto* icon = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1), IMAGE_ICON,
+                                                   size, size, LR_DEFAULTCOLOR));
         found = icons.emplace(size, icon).first;
     }
     if (found->second != nullptr) {
@@ -169,7 +169,8 @@ void Win32Platform::place_topmost(std::string_view window, int x, int y, int wid
     if (HWND hwnd = own_window(window)) {
         const int dpi = static_cast<int>(dpi_of_window(hwnd));
         SetWindowPos(hwnd, HWND_TOPMOST, ui::scale_pixels(x, dpi), ui::scale_pixels(y, dpi),
-                     ui::scale_pixels(width, dpi), ui::scale_pixels(height, dpi), SWP_SHOWWINDOW | SWP_NOACTIVATE);
+                     ui::scale_pixels(width, dpi), ui::scale_pixels(height, dpi),
+                     SWP_SHOWWINDOW | SWP_NOACTIVATE);
     }
 }
 

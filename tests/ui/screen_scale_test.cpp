@@ -24,15 +24,15 @@ struct Row {
 
 TEST(ScreenScale, TwipsGiveThePixelsOfEachDensity) {
     const Row rows[] = {
-        {2325, {155, 194, 233, 310}},    // the strip's width (a half at 144 goes up)
-        {5325, {355, 444, 533, 710}},    // the strip's height
-        {7600, {507, 633, 760, 1013}},   // the wide layout's width
-        {5275, {352, 440, 528, 703}},    // the wide layout's offset
+        {2325, {155, 194, 233, 310}},       // the strip's width (a half at 144 goes up)
+        {5325, {355, 444, 533, 710}},       // the strip's height
+        {7600, {507, 633, 760, 1013}},      // the wide layout's width
+        {5275, {352, 440, 528, 703}},       // the wide layout's offset
         {-5275, {-352, -440, -528, -703}},  // to the left of the screen: the same, mirrored
-        {9000, {600, 750, 900, 1200}},   // a saved Left
-        {7335, {489, 611, 734, 978}},    // the extraction window's width
-        {2385, {159, 199, 239, 318}},    // the calendar's width
-        {5, {0, 0, 1, 1}},               // half a pixel at 144 rounds away from zero
+        {9000, {600, 750, 900, 1200}},      // a saved Left
+        {7335, {489, 611, 734, 978}},       // the extraction window's width
+        {2385, {159, 199, 239, 318}},       // the calendar's width
+        {5, {0, 0, 1, 1}},                  // half a pixel at 144 rounds away from zero
         {-5, {0, 0, -1, -1}},
         {7, {0, 1, 1, 1}},
         {0, {0, 0, 0, 0}},
@@ -153,9 +153,11 @@ TEST(ScreenScale, ControlsThatMeetInTwipsMeetInPixels) {
                 const PixelRect pa = control_pixels(*a.control, dpi);
                 const PixelRect pb = control_pixels(*b.control, dpi);
                 if (below) {
-                    EXPECT_EQ(pa.bottom, pb.top) << a.control->id() << " over " << b.control->id() << " at " << dpi;
+                    EXPECT_EQ(pa.bottom, pb.top)
+                        << a.control->id() << " over " << b.control->id() << " at " << dpi;
                 } else {
-                    EXPECT_EQ(pa.right, pb.left) << a.control->id() << " beside " << b.control->id() << " at " << dpi;
+                    EXPECT_EQ(pa.right, pb.left)
+                        << a.control->id() << " beside " << b.control->id() << " at " << dpi;
                 }
             }
         }

@@ -126,7 +126,8 @@ int show_calendar(int width, int height) {
     GetWindowRect(windows.front(), &outer);
     const bool big_enough = outer.right - outer.left >= width && outer.bottom - outer.top >= height;
     if (!big_enough) {
-        print("the calendar's window is smaller than " + std::to_string(width) + "x" + std::to_string(height));
+        print("the calendar's window is smaller than " + std::to_string(width) + "x" +
+              std::to_string(height));
     }
     return show(windows.front(), L"(calendar)") == 0 && big_enough ? 0 : 1;
 }

@@ -101,8 +101,9 @@ std::string caption_clipped(HWND parent, const ChildInfo& child) {
     const UINT dpi = GetDpiForWindow(parent);
     const auto type = GetWindowLongPtrW(child.hwnd, GWL_STYLE) & BS_TYPEMASK;
     const win32::CaptionBox box = label ? win32::CaptionBox::Label
-                                  : (type == BS_CHECKBOX || type == BS_AUTOCHECKBOX) ? win32::CaptionBox::CheckBox
-                                                                                     : win32::CaptionBox::Button;
+                                  : (type == BS_CHECKBOX || type == BS_AUTOCHECKBOX)
+                                      ? win32::CaptionBox::CheckBox
+                                      : win32::CaptionBox::Button;
     const int room = win32::caption_room(box, child.rect.right - child.rect.left, dpi);
     const int height = child.rect.bottom - child.rect.top;
     TEXTMETRICW metrics{};
