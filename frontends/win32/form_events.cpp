@@ -208,7 +208,8 @@ LRESULT FormView::on_colour(HDC dc, HWND control) {
     return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
 }
 
-// The user moved or sized the window: the model learns the new place in twips. The program's own
+// The user moved or sized the window: the model learns the new place in twips (at the density of
+// the window's screen; the rows of a wrapped menu bar are not the model's). The program's own
 // changes (made while mirroring) are the model's already.
 void FormView::on_moved(const WINDOWPOS& pos) {
     if (m_renderer.syncing() || IsIconic(m_hwnd) || !IsWindowVisible(m_hwnd)) {
@@ -216,6 +217,7 @@ void FormView::on_moved(const WINDOWPOS& pos) {
     }
     RECT r{};
     GetWindowRect(m_hwnd, &r);
+    r.bottom -= m_menu_surplus;
     const int dpi = static_cast<int>(m_dpi);
     const auto px = [dpi](long twips) { return ui::to_pixels(twips, dpi); };
     const auto twips = [dpi](long pixels) { return ui::to_twips(pixels, dpi); };

@@ -164,14 +164,24 @@ void FormView::sync_caption() {
 
 void FormView::sync_window(bool activate) {
     sync_caption();
-    const RECT wanted = fitted_to_calendars(window_rect(m_window, m_dpi));
-    RECT now{};
-    GetWindowRect(m_hwnd, &now);
-    if (!IsIconic(m_hwnd) && (wanted.left != now.left || wanted.top != now.top ||
-                              wanted.right - wanted.left != now.right - now.left ||
-                              wanted.bottom - wanted.top != now.bottom - now.top)) {
-        SetWindowPos(m_hwnd, nullptr, wanted.left, wanted.top, wanted.right - wanted.left,
-                     wanted.bottom - wanted.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT wanted = fitted_to_calendars(window_rect(m_window, m_dpi));
+    for (int round = 0; round < 2 && !IsIconic(m_hwnd); ++round) {
+        wanted.bottom += m_menu_surplus;
+        RECT now{};
+        GetWindowRect(m_hwnd, &now);
+        if (wanted.left != now.left || wanted.top != now.top ||
+            wanted.right - wanted.left != now.right - now.left ||
+            wanted.bottom - wanted.top != now.bottom - now.top) {
+            SetWindowPos(m_hwnd, nullptr, wanted.left, wanted.top, wanted.right - wanted.left,
+                         wanted.bottom - wanted.top, SWP_NOZORDER | SWP_NOACTIVATE);
+        }
+        // The menu bar wraps by the window's width: at its new width it may take other rows.
+        const LONG surplus = menu_surplus();
+        wanted.bottom -= m_menu_surplus;
+        if (surplus == m_menu_surplus) {
+            break;
+        }
+        m_menu_surplus = surplus;
     }
     const bool shown = IsWindowVisible(m_hwnd) != FALSE;
     if (m_window.visible() && !shown) {
@@ -213,6 +223,24 @@ RECT FormView::fitted_to_calendars(RECT window) {
     window.right = std::max(window.right, window.left + need_right + frame_width);
     window.bottom = std::max(window.bottom, window.top + need_bottom + frame_height);
     return window;
+}
+
+// A menu bar too wide for its window wraps into further rows, which the layout did not foresee:
+// the window is drawn taller by those rows, so that the controls at its bottom are not cut off.
+// (A pixel or two of another frame than the desktop reports are not a wrapped menu bar.)
+LONG FormView::menu_surplus() const {
+    if (m_menu == nullptr) {
+        return 0;
+    }
+    RECT outer{};
+    RECT client{};
+    GetWindowRect(m_hwnd, &outer);
+    GetClientRect(m_hwnd, &client);
+    RECT frame{0, 0, 0, 0};
+    outer_rect_at_dpi(frame, static_cast<DWORD>(GetWindowLongPtrW(m_hwnd, GWL_STYLE)), true,
+                      static_cast<DWORD>(GetWindowLongPtrW(m_hwnd, GWL_EXSTYLE)), m_dpi);
+    const LONG surplus = (outer.bottom - outer.top - client.bottom) - (frame.bottom - frame.top);
+    return 2 * surplus >= metric_at_dpi(SM_CYMENU, m_dpi) ? surplus : 0;
 }
 
 // The window went to a screen of another density: its fonts and controls follow, and it takes

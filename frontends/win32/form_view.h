@@ -47,6 +47,7 @@ private:
     void sync_menu();
     void sync_control(NativeControl& native);
     RECT fitted_to_calendars(RECT window);
+    LONG menu_surplus() const;
     void on_dpi_changed(UINT dpi, const RECT& suggested);
 
     // form_events.cpp
@@ -67,6 +68,8 @@ private:
     Renderer& m_renderer;
     HWND m_hwnd = nullptr;
     UINT m_dpi = 96;
+    // Pixels the window is drawn taller than the model because its menu bar wrapped into more rows.
+    LONG m_menu_surplus = 0;
     std::vector<NativeControl> m_controls;
     std::vector<ui::MenuItem*> m_menu_items;
     std::vector<std::uint64_t> m_menu_revisions;
