@@ -14,7 +14,8 @@ namespace velmora::browser {
 void Brauza(ui::Program& program, std::string& text);
 // Launches the program that opens .html files with the URL and remembers its task.
 void ShellAuto(ui::Program& program, std::string_view url);
-// Makes the running browser load the URL on the clipboard (Alt+D, Ctrl+V, Enter), else ShellAuto.
+// Makes the running browser load the URL (put on the clipboard, then Alt+D, Ctrl+V, Enter), else
+// ShellAuto.
 void WinChange(ui::Program& program, std::string_view url);
 // The "ブラウザ" button: a click opens the clipboard contest; the right button takes the first
 // stock entry instead (other buttons do nothing).

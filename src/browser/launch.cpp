@@ -1,4 +1,5 @@
 #include "browser/browser.h"
+#include "ledger/shared_procedures.h"
 #include "text/text.h"
 
 namespace velmora::browser {
@@ -37,9 +38,15 @@ void ShellAuto(ui::Program& program, std::string_view url) {
 void WinChange(ui::Program& program, std::string_view url) {
     platform::Platform& platform = program.platform;
     ui::Fo1Ca(program.form1, "ZOV");
+    // The URL goes on the clipboard again right before it is pasted: a question asked since, or
+    // the wait for the browser, leaves time for another program to change the clipboard.
+    const auto put_url = [&] {
+        ledger::CopyText(platform, url);
+        return true;
+    };
     const bool reached = platform.activate_title("ZOV") &&
                          platform.activate_task(program.form1.BrowserTask, platform::Wait::ForOwnFocus) &&
-                         platform.send_keys("%D") && platform.send_keys("^V") &&
+                         put_url() && platform.send_keys("%D") && platform.send_keys("^V") &&
                          platform.send_keys("{ENTER}");
     if (!reached) {
         ShellAuto(program, url);
