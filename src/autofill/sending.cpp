@@ -9,7 +9,27 @@ void refocus(platform::Platform& platform) {
     platform.send_keys("+({TAB})");
 }
 
+// Types a user text without its control characters; a text of nothing else types nothing.
+void type_user_text(platform::Platform& platform, std::string_view text) {
+    const std::string typed = typeable(text);
+    if (!typed.empty()) {
+        platform.type_text(typed);
+    }
+}
+
 }  // namespace
+
+std::string typeable(std::string_view text) {
+    std::string kept;
+    kept.reserve(text.size());
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte >= 0x20 && byte != 0x7F) {
+            kept += c;  // bytes of a multi-byte character are all 0x80 and above
+        }
+    }
+    return kept;
+}
 
 int ApAct(ui::Program& program) {
     const bool ok = program.platform.activate_task(program.form1.BrowserTask, platform::Wait::ForOwnFocus);
@@ -21,7 +41,7 @@ void SendTabText(platform::Platform& platform, std::string_view text) {
         return;
     }
     refocus(platform);
-    platform.type_text(text);
+    type_user_text(platform, text);
     platform.send_keys("{TAB}");
 }
 
@@ -31,7 +51,7 @@ void SendTabRightText(platform::Platform& platform, std::string_view text) {
     }
     refocus(platform);
     platform.send_keys("{RIGHT}");
-    platform.type_text(text);
+    type_user_text(platform, text);
 }
 
 void SendTabStep(platform::Platform& platform, const KeyStep& step) {
@@ -42,9 +62,7 @@ void SendTabStep(platform::Platform& platform, const KeyStep& step) {
     if (!step.keys.empty()) {
         platform.send_keys(step.keys);
     }
-    if (!step.text.empty()) {
-        platform.type_text(step.text);
-    }
+    type_user_text(platform, step.text);
     platform.send_keys("{TAB}");
 }
 

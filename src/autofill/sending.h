@@ -1,6 +1,7 @@
 #pragma once
 // Typing into the browser: activating the browser the program launched, and the Tab-wrapped
-// sends every form filler uses. User texts are typed literally; the program's keys are notation.
+// sends every form filler uses. User texts are typed literally, without control characters; the
+// program's keys are notation.
 
 #include <string>
 #include <string_view>
@@ -8,6 +9,10 @@
 #include "ui/program.h"
 
 namespace velmora::autofill {
+
+// A user text as it is typed: without the control characters (below U+0020, and U+007F) that a
+// data file may hold. A carriage return typed into a form would be Enter and submit it half filled.
+std::string typeable(std::string_view text);
 
 // Brings the browser to the front, waiting for the program's own focus: 0 done, 1 failed.
 int ApAct(ui::Program& program);

@@ -129,6 +129,9 @@ public:
     void set_text(std::string_view text) { set_caption(text); }
     bool multiline() const { return m_multiline; }
     void set_multiline(bool multiline) { m_multiline = multiline; }
+    // A password box: a desktop shows its text masked and hands it to no other program.
+    bool password() const { return m_password; }
+    void set_password(bool password) { m_password = password; }
     // Selection in characters.
     long sel_start() const { return m_sel_start; }
     long sel_length() const { return m_sel_length; }
@@ -136,6 +139,7 @@ public:
 
 private:
     bool m_multiline = false;
+    bool m_password = false;
     long m_sel_start = 0;
     long m_sel_length = 0;
 };
