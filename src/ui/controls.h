@@ -30,6 +30,12 @@ struct Geometry {
 // Pixels are twips divided by 15, rounded to the nearest whole number.
 int to_pixels(long twips);
 
+// The range of a window's place and size in twips: what a 16-bit screen position in pixels holds.
+// Places and sizes read from the settings files are held within it before any arithmetic, so that
+// no sum of them overflows a 32-bit long.
+inline constexpr long kLeastTwips = -32768L * 15;
+inline constexpr long kLargestTwips = 32767L * 15;
+
 class Control {
 public:
     Control(ControlKind kind, std::string name, int index);
