@@ -10,13 +10,20 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <vector>
 
+#include "browser_task.h"
 #include "platform/platform.h"
 
 namespace velmora::win32 {
 
 class Win32Platform : public platform::Platform {
 public:
+    Win32Platform() = default;
+    ~Win32Platform() override;
+    Win32Platform(const Win32Platform&) = delete;
+    Win32Platform& operator=(const Win32Platform&) = delete;
+
     // The window message the tray icon sends to the main window.
     static constexpr UINT kTrayMessage = WM_APP + 1;
 
@@ -47,12 +54,12 @@ public:
     std::filesystem::path program_directory() override;
     std::filesystem::path working_directory() override;
 
-private:
-    struct Task {
-        DWORD process_id = 0;
-        std::wstring executable;  // the full path, for a browser that handed over to a running copy
-    };
+    // Looks which window is in front; a window of another program that has come there since the
+    // last look is told to the tasks whose window is not known yet. A timer calls it for a while
+    // after each launch.
+    void look_at_front();
 
+private:
     HWND own_window(std::string_view name) const { return m_lookup ? m_lookup(name) : nullptr; }
     // Sends key units one by one; stops when the foreground window is no longer the one activated.
     bool send_units(const std::vector<std::vector<INPUT>>& units, const std::vector<DWORD>& pauses);
@@ -60,7 +67,13 @@ private:
 
     std::function<HWND(std::string_view)> m_lookup;
     std::function<void()> m_caption_sync;
-    std::map<platform::TaskId, Task> m_tasks;
+    // Starts looking at the front window, from the one in front now.
+    void watch_front();
+
+    std::map<platform::TaskId, BrowserTask> m_tasks;
+    UINT_PTR m_front_timer = 0;
+    int m_front_looks_left = 0;
+    HWND m_last_front = nullptr;
     platform::TaskId m_next_task = 1;
     HWND m_last_activated = nullptr;
     // Set when a send found another window in front: no more keys until the next activation.

@@ -1,6 +1,7 @@
 // The Win32 platform against the real desktop under Wine: clipboard, message boxes, directories,
 // launching Notepad, activating it, typing into it and sending keys, and refusing to send when
-// the window in front is no longer the one activated. Prints one line per check and ends with
+// the window in front is no longer the one activated; which window a browser's task activates,
+// and the single-instance lock. Prints one line per check and ends with
 // "N passed, M failed".
 
 #include <windows.h>
@@ -12,6 +13,8 @@
 
 #include "platform/platform_contract.h"
 #include "platform_check_support.h"
+#include "platform_check_tasks.h"
+#include "trace.h"
 #include "wide.h"
 #include "win32_platform.h"
 
@@ -109,6 +112,7 @@ void typing_checks(velmora::win32::Win32Platform& desktop, Check& check) {
 }  // namespace
 
 int wmain() {
+    velmora::win32::start_trace_from_environment();
     velmora::win32::Win32Platform desktop;
     Check check;
     // The contract the headless desktop keeps in the test suite, on the real desktop.
@@ -119,5 +123,7 @@ int wmain() {
     message_box_checks(desktop, check);
     directory_checks(desktop, check);
     typing_checks(desktop, check);
+    velmora::probe::browser_task_checks(desktop, check);
+    velmora::probe::single_instance_checks(check);
     return check.finish();
 }
