@@ -9,7 +9,7 @@
 namespace velmora::extract::generic {
 namespace {
 
-enum class Cut : unsigned char { AtHead, AfterUrl };
+enum class Cut : unsigned char { AtHead, AtLine, AfterUrl };
 
 struct Way {
     Cut cut = Cut::AtHead;
@@ -20,9 +20,23 @@ bool is_content(const LineInfo& line) {
     return line.kind == LineKind::Text || line.kind == LineKind::Banner;
 }
 
+// A line that could name a prize and says something of one (a number of winners, a prize word, a date).
+bool names_prize(const LineInfo& line) {
+    return line.title_like() && !line.admin && !line.sponsor &&
+           (line.count_cue || line.prize_cues > 0 || !line.dates.empty());
+}
+
 bool carries_item(const LineInfo& line) {
-    return line.title_like() && !line.urls.empty() && line.title_end <= line.urls.front().begin &&
-           !line.admin && !line.sponsor;
+    return names_prize(line) && !line.urls.empty() && line.title_end <= line.urls.front().begin;
+}
+
+bool has_prize_line(const std::vector<LineInfo>& lines, const Block& part) {
+    for (std::size_t i = part.first; i <= part.last; ++i) {
+        if (names_prize(lines[i])) {
+            return true;
+        }
+    }
+    return false;
 }
 
 // Score of cutting the block at `starts`: +1 per part with an address and a prize, -1 per part
@@ -34,9 +48,10 @@ int score_of(const std::vector<LineInfo>& lines, const Block& block, const Way& 
         const std::size_t to = k < way.starts.size() ? way.starts[k] - 1 : block.last;
         const Block part{from, to};
         const bool url = has_entry_url(lines, part);
-        const bool titled = has_title(lines, part);
+        // Cut at heads, a part's head is its title; cut otherwise, a part must name a prize.
+        const bool titled = way.cut == Cut::AtHead ? has_title(lines, part) : has_prize_line(lines, part);
         // The first part may be a heading over the items, marked like them or not.
-        const bool heading = way.cut == Cut::AtHead && k == 0;
+        const bool heading = way.cut != Cut::AfterUrl && k == 0;
         const bool notes = way.cut == Cut::AfterUrl && k == way.starts.size();
         if (!url && (heading || notes)) {
             // neither good nor bad
@@ -65,8 +80,8 @@ std::vector<Way> ways_to_cut(const std::vector<LineInfo>& lines, const Block& bl
     constexpr std::size_t kMostSignatures = 64;
     std::vector<int> signatures;
     std::vector<Way> ways;
-    Way inline_items;
-    Way outdented;
+    Way inline_items{Cut::AtLine, {}};
+    Way outdented{Cut::AtHead, {}};
     Way after_url{Cut::AfterUrl, {}};
     int least_indent = -1;
     bool indents_differ = false;

@@ -54,24 +54,43 @@ bool starts_item(const LineInfo& line, bool below_marked) {
     return line.head.signature() != 0 || (!below_marked && line.count_cue);
 }
 
-// A block that so far only names a prize and may take in what follows.
-bool names_prize_only(const LineInfo& lead) {
-    return lead.title_like() && !lead.admin && !lead.sponsor &&
-           (lead.head.signature() != 0 || lead.count_cue || lead.prize_cues > 0);
+// A line of running text rather than a heading: it holds a full stop.
+bool is_sentence(const LineInfo& line) {
+    return line.text.folded.find("。") != std::string::npos;
+}
+
+// A block that so far only names a prize and may take in what follows: its lead is a marked
+// head, names a prize, or stands alone as a heading.
+bool names_prize_only(const std::vector<LineInfo>& lines, const Block& open, std::size_t lead) {
+    const LineInfo& line = lines[lead];
+    if (!line.title_like() || line.admin || line.sponsor) {
+        return false;
+    }
+    const bool alone = lead_of(lines, {lead + 1, open.last}) > open.last;
+    return line.head.signature() != 0 || line.count_cue || line.prize_cues > 0 || (alone && !is_sentence(line));
 }
 
 constexpr int kMostSegmentsTakenIn = 4;
 constexpr std::size_t kMostLinesTakenIn = 40;
 
+// Whether the open block, which names a prize but has no address yet, takes in the next segment:
+// not when that segment begins an item of its own, or has a heading of its own (a short line, not
+// a sentence, over an address or alone) and the open block's lead is no marked head.
 bool takes_in(const std::vector<LineInfo>& lines, const Block& open, const Block& next) {
     const std::size_t lead = lead_of(lines, open);
     const std::size_t next_lead = lead_of(lines, next);
-    if (lead > open.last || next_lead > next.last || next.last - open.first > kMostLinesTakenIn) {
+    if (lead > open.last || next_lead > next.last || next.last - open.first > kMostLinesTakenIn ||
+        !names_prize_only(lines, open, lead)) {
         return false;
     }
-    const bool marked = lines[lead].head.signature() != 0;
-    return names_prize_only(lines[lead]) && !starts_item(lines[next_lead], marked) &&
-           !lines[next_lead].admin && !lines[next_lead].sponsor && lines[next_lead].kind != LineKind::Banner;
+    const LineInfo& first = lines[next_lead];
+    const bool marked = lines[lead].head.signature() != 0 && lines[lead].kind != LineKind::Banner;
+    if (starts_item(first, marked) || first.admin || first.sponsor || first.kind == LineKind::Banner) {
+        return false;
+    }
+    const bool alone = lead_of(lines, {next_lead + 1, next.last}) > next.last;
+    const bool own_heading = first.title_like() && !is_sentence(first) && (alone || has_entry_url(lines, next));
+    return marked || !own_heading;
 }
 
 // A short segment below a contest that gives what it lacks: its deadline or its entry address.

@@ -28,7 +28,7 @@ std::vector<FoundContest> find_contests(std::string_view text) {
 
 std::vector<FoundContest> find_contests(const std::vector<std::string_view>& text_lines) {
     const std::vector<LineInfo> lines = classify_lines(text_lines);
-    const std::vector<bool> noise = noise_sections(lines);
+    const NoiseMap noise = map_noise(lines);
     std::vector<FoundContest> found;
     for (const Block& block : group_blocks(lines)) {
         if (is_contest(lines, block, noise)) {

@@ -29,12 +29,20 @@ std::vector<std::string_view> split_lines(std::string_view text);
 std::vector<FoundContest> find_contests(std::string_view text);
 std::vector<FoundContest> find_contests(const std::vector<std::string_view>& lines);
 
-// Third pass: per line, whether it lies under a heading of noise (━━ PR ━━, 【編集後記】), up
-// to the next heading or rule.
-std::vector<bool> noise_sections(const std::vector<LineInfo>& lines);
+// What the whole newsletter says about noise: per line, whether it lies under a heading of
+// noise (━━ PR ━━, 【編集後記】) up to the next heading or rule; and the newsletter's own hosts,
+// those of its addresses for unsubscribing, back numbers and the like.
+struct NoiseMap {
+    std::vector<bool> sections;
+    std::vector<std::string> own_hosts;
+};
+NoiseMap map_noise(const std::vector<LineInfo>& lines);
+// "https://Mag.Example.jp/x" -> "mag.example.jp"
+std::string host_of(std::string_view url);
+
 // Whether a block is a contest: an address that is not noise, a prize line, and enough signs of
 // a prize (a number of winners, a deadline, prize words) against the signs of noise.
-bool is_contest(const std::vector<LineInfo>& lines, const Block& block, const std::vector<bool>& noise);
+bool is_contest(const std::vector<LineInfo>& lines, const Block& block, const NoiseMap& noise);
 // Last pass: the contest's fields picked from its block.
 FoundContest pick_fields(const std::vector<LineInfo>& lines, const Block& block);
 

@@ -144,6 +144,39 @@ std::size_t rank_word(std::string_view s, std::size_t pos, std::size_t end) {
     return s.substr(p).starts_with("賞") ? p + 3 - pos : 0;
 }
 
+// A short bracketed word that ends with a label other than a prize's ("Web応募", "主催者ページ").
+bool ends_with_label(std::string_view inner) {
+    constexpr std::size_t kShort = 30;  // about ten characters
+    if (inner.size() > kShort) {
+        return false;
+    }
+    for (std::size_t p = 0; p < inner.size();) {
+        const LabelMatch m = match_label(inner, p);
+        if (m.size > 0 && p + m.size == inner.size() && m.label != Label::Prize && m.label != Label::None) {
+            return true;
+        }
+        p += char_at(inner, p).size;
+    }
+    return false;
+}
+
+// The label of a bracket's inside: its leading word, or the label word it ends with (then the
+// whole inside counts as the label).
+LabelMatch bracketed_label(std::string_view s, std::size_t open, std::size_t end, LabelMatch leading) {
+    const std::size_t close = find_closer(s, open, end, closer_of(char_before(s, open).c));
+    if (close == std::string_view::npos || !ends_with_label(s.substr(open, close - open))) {
+        return leading;
+    }
+    for (std::size_t p = open; p < close;) {
+        const LabelMatch m = match_label(s, p);
+        if (m.size > 0 && p + m.size == close) {
+            return {m.label, close - open};
+        }
+        p += char_at(s, p).size;
+    }
+    return leading;
+}
+
 bool label_needs_separator(Label label) {
     return label == Label::Prize || label == Label::Info;
 }
@@ -185,13 +218,17 @@ std::size_t skip_separators(std::string_view folded, std::size_t pos, std::size_
 LineHead read_head(std::string_view s, std::size_t begin, std::size_t end) {
     LineHead head;
     head.body_end = end;
-    std::size_t p = skip_separators(s, begin, end);
+    std::size_t p = begin;
+    while (p < end && s[p] == ' ') {
+        ++p;
+    }
     auto mark = [&head](MarkerKind kind, int style) {
         if (head.marker == MarkerKind::None || head.marker == MarkerKind::Note) {
             head.marker = kind;
             head.style = style;
         }
     };
+    bool bracket_heading = false;  // p stands at a bracket that is no label
     for (int round = 0; round < 4 && p < end; ++round) {
         const CharAt c = char_at(s, p);
         const std::size_t before = p;
@@ -210,9 +247,11 @@ LineHead read_head(std::string_view s, std::size_t begin, std::size_t end) {
             const std::string_view inner = s.substr(p + c.size, close - p - c.size);
             const LabelMatch label = match_label(inner, 0);
             const bool whole = label.size > 0 && skip_separators(inner, label.size, inner.size()) == inner.size();
+            const bool is_label =
+                (label.label != Label::None && (whole || label.label == Label::Noise)) || ends_with_label(inner);
             if (all_digits(inner)) {
                 mark(MarkerKind::Number, 20 + static_cast<int>(c.c % 64));
-            } else if (label.label != Label::None && (whole || label.label == Label::Noise)) {
+            } else if (is_label) {
                 break;  // a label in brackets: read below as the label it is
             } else if (c.c == U'(') {
                 break;  // a bracket of the text itself, such as "(1名様)"
@@ -223,8 +262,9 @@ LineHead read_head(std::string_view s, std::size_t begin, std::size_t end) {
                     head.body_end = close;
                     head.wrapped = true;
                     p = head.body;
-                    break;
                 }
+                bracket_heading = true;
+                break;  // a heading in brackets before more text is part of that text
             }
             p = close + char_at(s, close).size;
         } else if (const std::size_t rank = rank_word(s, p, end); rank != 0) {
@@ -246,8 +286,12 @@ LineHead read_head(std::string_view s, std::size_t begin, std::size_t end) {
         p = skip_separators(s, p, end);
     }
     const CharAt first = char_at(s, p);
-    const std::size_t open = p < end && closer_of(first.c) != 0 && first.c != U'(' ? p + first.size : p;
-    const LabelMatch label = match_label(s.substr(0, head.body_end), open);
+    const bool opens = p < end && closer_of(first.c) != 0 && first.c != U'(' && !bracket_heading;
+    const std::size_t open = opens ? p + first.size : p;
+    LabelMatch label = match_label(s.substr(0, head.body_end), open);
+    if (open != p) {
+        label = bracketed_label(s, open, head.body_end, label);
+    }
     if (stands_as_label(s, label.label, open + label.size, head.body_end)) {
         head.label = label.label;
         if (label.label == Label::Prize || label.label == Label::Rank) {

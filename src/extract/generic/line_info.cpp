@@ -164,7 +164,8 @@ void read_cues(LineInfo& line) {
                 line.prize_cues += 1;
                 break;
             case Cue::Sponsor:
-                line.sponsor = true;
+                // "主催：…スポンサー各社" names who offers the prize; it does not make an advertisement.
+                line.sponsor = line.sponsor || line.head.label != Label::Info;
                 break;
             case Cue::Admin:
                 line.admin = true;
@@ -219,7 +220,7 @@ std::vector<LineInfo> classify_lines(const std::vector<std::string_view>& lines)
                 line.head.style = 0;
             }
             read_cues(line);
-            std::vector<UrlHit> hits = find_urls(line.text.folded);
+            std::vector<UrlHit> hits = find_urls(line.text.folded, line.text.wide);
             line.dates = find_dates(line.text.folded, hits, carried_role(above));
             read_urls(line, std::move(hits), above);
             find_title(line);

@@ -107,6 +107,7 @@ LineText read_line_text(std::string_view line) {
     t.content = line.substr(pos, end - pos);
     t.folded.reserve(t.content.size());
     t.origin.reserve(t.content.size() + 1);
+    t.wide.reserve(t.content.size());
     for (std::size_t p = 0; p < t.content.size();) {
         const CharAt at = char_at(t.content, p);
         const char32_t folded = fold_char(at.c);
@@ -114,12 +115,14 @@ LineText read_line_text(std::string_view line) {
             t.folded.append(t.content.substr(p, at.size));
             for (std::size_t i = 0; i < at.size; ++i) {
                 t.origin.push_back(static_cast<std::uint32_t>(p + i));
+                t.wide.push_back(0);
             }
         } else {
             const std::string bytes = text::encode(folded);
             t.folded += bytes;
             for (std::size_t i = 0; i < bytes.size(); ++i) {
                 t.origin.push_back(static_cast<std::uint32_t>(p));
+                t.wide.push_back(at.c >= 0xFF01 && at.c <= 0xFF5E ? 1 : 0);
             }
         }
         p += at.size;

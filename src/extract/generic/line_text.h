@@ -18,6 +18,7 @@ struct LineText {
     bool quoted = false;       // a quote mark or a frame side stood in front
     std::string folded;        // the content folded to half-width ASCII where it has a form there
     std::vector<std::uint32_t> origin;  // per folded byte, its offset in content; one more for the end
+    std::string wide;  // per folded byte, 1 where it was written full-width and folded, else 0
 
     // The original text of the folded bytes [begin, end) (both on character boundaries).
     std::string_view original(std::size_t begin, std::size_t end) const;

@@ -58,7 +58,8 @@ std::size_t trim_tail(std::string_view url, std::size_t scheme) {
 
 }  // namespace
 
-std::vector<UrlHit> find_urls(std::string_view folded) {
+std::vector<UrlHit> find_urls(std::string_view folded, std::string_view wide) {
+    auto wide_at = [&wide](std::size_t i) { return i < wide.size() && wide[i] != 0; };
     std::vector<UrlHit> hits;
     std::size_t pos = 0;
     while (pos < folded.size()) {
@@ -74,7 +75,8 @@ std::vector<UrlHit> find_urls(std::string_view folded) {
             continue;
         }
         std::size_t end = found + scheme;
-        while (end < folded.size() && is_url_char(folded[end])) {
+        const bool written_wide = wide_at(found);
+        while (end < folded.size() && is_url_char(folded[end]) && wide_at(end) == written_wide) {
             ++end;
         }
         const std::size_t kept = trim_tail(folded.substr(found, end - found), scheme);

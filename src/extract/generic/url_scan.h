@@ -18,6 +18,9 @@ struct UrlHit {
     std::string url;
 };
 
-std::vector<UrlHit> find_urls(std::string_view folded);
+// `wide` marks, byte by byte, what was written full-width before folding ("" when nothing was): an
+// address written half-width ends where full-width writing begins ("https://a.jp/（〆12/20）"),
+// and one written full-width where half-width begins.
+std::vector<UrlHit> find_urls(std::string_view folded, std::string_view wide = {});
 
 }  // namespace velmora::extract::generic

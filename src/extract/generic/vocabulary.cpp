@@ -37,7 +37,9 @@ constexpr Word<Label> kLabels[] = {
     {"アクセス", Label::Link}, {"参加", Label::Entry}, {"応募者", Label::None}, {"応募総数", Label::None},
     {"詳細", Label::Detail}, {"詳しくは", Label::Detail}, {"詳しく", Label::Detail},
     {"くわしく", Label::Detail}, {"公式サイト", Label::Detail}, {"商品ページ", Label::Detail},
-    {"特設サイト", Label::Detail}, {"特設ページ", Label::Detail}, {"キャンペーンページ", Label::Detail},
+    {"特設サイト", Label::Detail}, {"キャンペーン詳細", Label::Detail}, {"詳細ページ", Label::Detail},
+    {"商品詳細", Label::Detail}, {"メーカーサイト", Label::Detail}, {"ページ", Label::Link}, {"サイト", Label::Link},
+    {"HP", Label::Link}, {"実施", Label::Info}, {"主催者", Label::Info}, {"特設ページ", Label::Detail}, {"キャンペーンページ", Label::Detail},
     {"提供", Label::Info}, {"協賛", Label::Info}, {"主催", Label::Info}, {"当選数", Label::Info},
     {"当選者数", Label::Info}, {"当選人数", Label::Info}, {"当選者", Label::Info}, {"人数", Label::Info},
     {"対象", Label::Info}, {"応募条件", Label::Info}, {"応募資格", Label::Info}, {"条件", Label::Info},
@@ -75,25 +77,27 @@ constexpr Word<Cue> kCues[] = {
     {"招待", Cue::Prize}, {"ペア", Cue::Prize}, {"モニター", Cue::Prize}, {"全員", Cue::Prize},
     {"名様", Cue::Prize}, {"円分", Cue::Prize}, {"円相当", Cue::Prize}, {"セット", Cue::Prize},
     {"詰め合わせ", Cue::Prize}, {"詰合せ", Cue::Prize}, {"もらえる", Cue::Prize},
-    {"キャンペーン", Cue::Prize}, {"応募", Cue::Prize}, {"締切", Cue::Prize}, {"〆", Cue::Prize},
+    {"応募", Cue::Prize}, {"締切", Cue::Prize}, {"〆", Cue::Prize},
     {"PR", Cue::Sponsor}, {"広告", Cue::Sponsor}, {"スポンサー", Cue::Sponsor}, {"協賛企業", Cue::Sponsor},
     {"提供広告", Cue::Sponsor}, {"タイアップ", Cue::Sponsor},
     {"配信停止", Cue::Admin}, {"配信解除", Cue::Admin}, {"購読解除", Cue::Admin}, {"登録解除", Cue::Admin},
     {"解除", Cue::Admin}, {"登録変更", Cue::Admin}, {"アドレス変更", Cue::Admin}, {"配信先変更", Cue::Admin},
     {"変更", Cue::Admin}, {"退会", Cue::Admin}, {"バックナンバー", Cue::Admin}, {"過去の号", Cue::Admin},
-    {"過去ログ", Cue::Admin}, {"当選報告", Cue::Admin}, {"当選者の声", Cue::Admin}, {"紹介", Cue::Admin},
+    {"過去ログ", Cue::Admin}, {"当選報告", Cue::Admin}, {"当選者の声", Cue::Admin}, {"紹介者", Cue::Admin}, {"紹介URL", Cue::Admin}, {"紹介コード", Cue::Admin},
     {"編集後記", Cue::Admin}, {"目次", Cue::Admin}, {"発行者", Cue::Admin}, {"発行元", Cue::Admin},
     {"発行", Cue::Admin}, {"運営", Cue::Admin}, {"問い合わせ", Cue::Admin}, {"問合せ", Cue::Admin},
     {"ご意見", Cue::Admin}, {"ご感想", Cue::Admin}, {"Copyright", Cue::Admin}, {"(C)", Cue::Admin},
     {"©", Cue::Admin}, {"転載", Cue::Admin}, {"購読", Cue::Admin},
-    {"ホームページ", Cue::Weak}, {"ブログ", Cue::Weak}, {"フォロー", Cue::Weak}, {"SNS", Cue::Weak},
+    {"編集部", Cue::Admin}, {"お知らせ", Cue::Admin}, {"あいさつ", Cue::Admin}, {"挨拶", Cue::Admin},
+    {"事務局", Cue::Admin}, {"友達紹介", Cue::Admin}, {"ご紹介ください", Cue::Admin},
+    {"ホームページ", Cue::Weak}, {"ギャラリー", Cue::Weak}, {"更新", Cue::Weak}, {"ブログ", Cue::Weak}, {"フォロー", Cue::Weak}, {"SNS", Cue::Weak},
     {"公式アカウント", Cue::Weak}, {"トップページ", Cue::Weak}, {"メルマガ", Cue::Weak}, {"友達", Cue::Weak},
 };
 
 // Counters after a number of prizes or winners ("3名", "10組", "1,000円分").
 constexpr std::string_view kCounters[] = {
     "名", "組", "人", "本", "個", "点", "枚", "台", "箱", "袋", "缶", "口", "泊", "セット",
-    "ケース", "円分", "円相当", "万円", "円", "kg", "足", "着", "冊", "食",
+    "ケース", "円分", "円相当", "万円分", "kg", "足", "着", "冊", "食",
 };
 
 template <typename Kind, std::size_t N>
@@ -152,7 +156,8 @@ std::size_t match_counter(std::string_view folded, std::size_t pos) {
             best = word.size();
         }
     }
-    return best;
+    // "4人分" counts servings, not winners.
+    return rest.starts_with("人分") ? 0 : best;
 }
 
 int bullet_index(char32_t c) {
