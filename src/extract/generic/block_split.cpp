@@ -63,6 +63,20 @@ int score_of(const std::vector<LineInfo>& lines, const Block& block, const Way& 
     return score;
 }
 
+// The block's lines above the way's first cut hold no address, no number of winners and no date.
+bool bare_heading(const std::vector<LineInfo>& lines, const Block& block, const Way& way) {
+    if (way.cut == Cut::AfterUrl || way.starts.empty()) {
+        return false;
+    }
+    for (std::size_t i = block.first; i < way.starts.front(); ++i) {
+        const LineInfo& line = lines[i];
+        if (!line.urls.empty() || line.count_cue || !line.dates.empty()) {
+            return false;
+        }
+    }
+    return true;
+}
+
 std::vector<Block> parts_of(const Block& block, const Way& way) {
     std::vector<Block> parts;
     std::size_t from = block.first;
@@ -81,7 +95,7 @@ std::vector<Way> ways_to_cut(const std::vector<LineInfo>& lines, const Block& bl
     std::vector<int> signatures;
     std::vector<Way> ways;
     Way inline_items{Cut::AtLine, {}};
-    Way outdented{Cut::AtHead, {}};
+    Way outdented{Cut::AtLine, {}};
     Way after_url{Cut::AfterUrl, {}};
     int least_indent = -1;
     bool indents_differ = false;
@@ -147,7 +161,8 @@ std::vector<Block> split_block(const std::vector<LineInfo>& lines, const Block& 
         }
         count_work(block.last - block.first + 1);
         const int score = score_of(lines, block, way);
-        if (score > best_score) {
+        // Even, a cut still wins when all it leaves above its first head is a bare heading.
+        if (score > best_score || (score == best_score && best == &whole && bare_heading(lines, block, way))) {
             best_score = score;
             best = &way;
         }

@@ -62,7 +62,8 @@ NoiseMap map_noise(const std::vector<LineInfo>& lines) {
     constexpr std::size_t kMostHosts = 16;
     for (const LineInfo& line : lines) {
         for (const LineUrl& u : line.urls) {
-            if (u.kind != UrlKind::Noise || map.own_hosts.size() >= kMostHosts) {
+            // An advertisement's address is someone else's site.
+            if (u.kind != UrlKind::Noise || line.sponsor || map.own_hosts.size() >= kMostHosts) {
                 continue;
             }
             std::string host = host_of(u.url);
@@ -127,6 +128,8 @@ bool is_contest(const std::vector<LineInfo>& lines, const Block& block, const No
         }
         title = title || (line.title_like() && !line.admin);
         count = count || line.count_cue;
+        // A deadline label says there is a deadline, even one that is none ("締切：なし").
+        deadline = deadline || line.head.label == Label::Deadline || line.head.label == Label::Period;
         for (const DateHit& d : line.dates) {
             deadline = deadline || d.role == Role::Deadline || d.role == Role::Period;
             other_date = other_date || d.role == Role::None;

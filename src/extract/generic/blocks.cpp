@@ -84,12 +84,23 @@ bool takes_in(const std::vector<LineInfo>& lines, const Block& open, const Block
         return false;
     }
     const LineInfo& first = lines[next_lead];
-    const bool marked = lines[lead].head.signature() != 0 && lines[lead].kind != LineKind::Banner;
+    // A marked head ("■温泉旅行") keeps what follows; a heading (a banner, a line wholly in
+    // brackets) gives way to a segment with a heading of its own.
+    const LineInfo& head = lines[lead];
+    const bool marked = head.head.signature() != 0 && head.kind != LineKind::Banner && !head.head.wrapped;
     if (starts_item(first, marked) || first.admin || first.sponsor || first.kind == LineKind::Banner) {
         return false;
     }
-    const bool alone = lead_of(lines, {next_lead + 1, next.last}) > next.last;
-    const bool own_heading = first.title_like() && !is_sentence(first) && (alone || has_entry_url(lines, next));
+    // A heading of its own: a title line over an address, or a short segment of no sentences.
+    bool short_heading = true;
+    int count = 0;
+    for (std::size_t i = next.first; i <= next.last && short_heading; ++i) {
+        if (lines[i].kind == LineKind::Text || lines[i].kind == LineKind::Banner) {
+            short_heading = ++count <= 2 && !is_sentence(lines[i]);
+        }
+    }
+    const bool own_heading =
+        first.title_like() && !is_sentence(first) && (short_heading || has_entry_url(lines, next));
     return marked || !own_heading;
 }
 

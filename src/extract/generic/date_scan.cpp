@@ -136,7 +136,10 @@ std::vector<DateHit> find_dates(std::string_view folded, const std::vector<UrlHi
         }
         const CharAt before = char_before(folded, pos);
         const CharAt here = char_at(folded, pos);
-        const bool boundary = !is_ascii_alnum(before.c) && before.c != U'/' && before.c != U'.';
+        // Not inside a number ("1/12/20"); a "/" or "." after a word separates a label ("締切/6.15").
+        const bool joined = before.c == U'/' || before.c == U'.';
+        const bool boundary = !is_ascii_alnum(before.c) &&
+                              (!joined || !is_ascii_alnum(char_before(folded, pos - before.size).c));
         std::optional<DateForm> form = boundary ? recognize_date(folded, pos) : std::nullopt;
         if (!form) {
             pos += here.size;

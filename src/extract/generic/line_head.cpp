@@ -10,7 +10,7 @@ bool is_digit(char c) {
 }
 
 bool is_separator(char32_t c) {
-    constexpr std::u32string_view kSeparators = U" :=]>】」』)|→⇒▶▷↓▼▽〉》〕≫…";
+    constexpr std::u32string_view kSeparators = U" :=]>】」』)|→⇒▶▷↓▼▽〉》〕≫…、,";
     return kSeparators.find(c) != std::u32string_view::npos;
 }
 
@@ -70,8 +70,8 @@ std::size_t find_closer(std::string_view s, std::size_t pos, std::size_t end, ch
     return std::string_view::npos;
 }
 
-// "1." "２）" "3、" at pos: the style, or 0; `pos` moves past the mark.
-int number_mark(std::string_view s, std::size_t& pos, std::size_t end) {
+// "1." "２）" "3、" at pos (after a bullet also "01 "): the style, or 0; `pos` moves past the mark.
+int number_mark(std::string_view s, std::size_t& pos, std::size_t end, bool after_bullet) {
     std::size_t p = pos;
     while (p < end && is_digit(s[p]) && p - pos < 3) {
         ++p;
@@ -89,9 +89,16 @@ int number_mark(std::string_view s, std::size_t& pos, std::size_t end) {
         style = 3;
     } else if (mark.c == U'、') {
         style = 4;
+    } else if (mark.c == U'・' || mark.c == U'>' || mark.c == U'≫') {
+        style = 5;  // "01・・・", "1>>"
+    } else if (mark.c == U' ' && after_bullet) {
+        style = 6;  // "■01 ＰＳ５"
     }
     if (style != 0) {
         pos = p + mark.size;
+        while (style == 5 && pos < end && char_at(s, pos).c == mark.c) {
+            pos += mark.size;
+        }
     }
     return style;
 }
@@ -197,7 +204,7 @@ bool stands_as_label(std::string_view s, Label label, std::size_t after, std::si
     if (label_needs_separator(label)) {
         return false;
     }
-    constexpr std::u32string_view kIntroduced = U"0123456789は本令R今~〜↓↑ペ";
+    constexpr std::u32string_view kIntroduced = U"0123456789は本令R今~〜↓↑ペな未随先当";
     return kIntroduced.find(next.c) != std::u32string_view::npos ||
            ((label == Label::Entry || label == Label::Link || label == Label::Detail) && s.substr(after).starts_with("http"));
 }
@@ -235,7 +242,7 @@ LineHead read_head(std::string_view s, std::size_t begin, std::size_t end) {
         if (is_circled_number(c.c)) {
             mark(MarkerKind::Number, 1);
             p += c.size;
-        } else if (const int style = number_mark(s, p, end); style != 0) {
+        } else if (const int style = number_mark(s, p, end, head.marker == MarkerKind::Bullet); style != 0) {
             mark(MarkerKind::Number, style);
         } else if (const int word_style = numbered_word(s, p, end); word_style != 0) {
             mark(MarkerKind::Number, word_style);
@@ -244,7 +251,13 @@ LineHead read_head(std::string_view s, std::size_t begin, std::size_t end) {
             if (close == std::string_view::npos) {
                 break;
             }
-            const std::string_view inner = s.substr(p + c.size, close - p - c.size);
+            std::string_view inner = s.substr(p + c.size, close - p - c.size);
+            while (!inner.empty() && inner.front() == ' ') {  // 【　賞品　】
+                inner.remove_prefix(1);
+            }
+            while (!inner.empty() && inner.back() == ' ') {
+                inner.remove_suffix(1);
+            }
             const LabelMatch label = match_label(inner, 0);
             const bool whole = label.size > 0 && skip_separators(inner, label.size, inner.size()) == inner.size();
             const bool is_label =
@@ -287,7 +300,10 @@ LineHead read_head(std::string_view s, std::size_t begin, std::size_t end) {
     }
     const CharAt first = char_at(s, p);
     const bool opens = p < end && closer_of(first.c) != 0 && first.c != U'(' && !bracket_heading;
-    const std::size_t open = opens ? p + first.size : p;
+    std::size_t open = opens ? p + first.size : p;
+    while (opens && open < head.body_end && s[open] == ' ') {
+        ++open;
+    }
     LabelMatch label = match_label(s.substr(0, head.body_end), open);
     if (open != p) {
         label = bracketed_label(s, open, head.body_end, label);

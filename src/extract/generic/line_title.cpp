@@ -23,6 +23,19 @@ int word_chars(std::string_view s, std::size_t begin, std::size_t end) {
     return count;
 }
 
+// What a prize text does not begin with: blanks, separators, stops and brackets left closed.
+std::size_t trim_loose_start(std::string_view s, std::size_t begin, std::size_t end) {
+    constexpr std::u32string_view kLoose = U" :=|/→⇒▼▽↓-~〜・、,。!)]】」』>》";
+    while (begin < end) {
+        const CharAt c = char_at(s, begin);
+        if (kLoose.find(c.c) == std::u32string_view::npos) {
+            break;
+        }
+        begin += c.size;
+    }
+    return begin;
+}
+
 std::size_t trim_loose_end(std::string_view s, std::size_t begin, std::size_t end) {
     while (end > begin) {
         const CharAt c = char_before(s, end);
@@ -67,13 +80,15 @@ void find_title(LineInfo& line) {
             break;
         }
     }
-    // The pieces between the dates; the one with the most words names the prize.
+    // The pieces between the dates: the first that says something names the prize (the prize
+    // comes before its deadline, "図書カード 12/20〆 (当日消印有効)"), else the one with most words.
     std::size_t best_begin = begin;
     std::size_t best_end = begin;
     int best_words = -1;
+    bool settled = false;
     std::size_t cursor = begin;
     auto consider = [&](std::size_t from, std::size_t to) {
-        if (to <= from) {
+        if (to <= from || settled) {
             return;
         }
         const int words = word_chars(s, from, to);
@@ -82,6 +97,7 @@ void find_title(LineInfo& line) {
             best_begin = from;
             best_end = to;
         }
+        settled = words >= 2;
     };
     for (const DateHit& date : line.dates) {
         if (date.end <= cursor || date.begin >= end) {
@@ -91,7 +107,7 @@ void find_title(LineInfo& line) {
         cursor = date.end;
     }
     consider(cursor, end);
-    std::size_t title_begin = skip_separators(s, best_begin, best_end);
+    std::size_t title_begin = trim_loose_start(s, best_begin, best_end);
     const std::size_t title_end = cut_hanging_word(s, title_begin, best_end);
     title_begin = std::min(title_begin, title_end);
     line.title_begin = title_begin;

@@ -53,7 +53,8 @@ constexpr Word<Label> kLabels[] = {
 };
 
 constexpr Word<DateWord> kDateWords[] = {
-    {"締切", DateWord::Deadline}, {"締め切り", DateWord::Deadline}, {"締切り", DateWord::Deadline},
+    {"締切", DateWord::Deadline}, {"締切日", DateWord::Deadline}, {"〆切日", DateWord::Deadline},
+    {"消印有効", DateWord::Deadline}, {"当日消印有効", DateWord::Deadline}, {"締め切り", DateWord::Deadline}, {"締切り", DateWord::Deadline},
     {"〆切", DateWord::Deadline}, {"〆切り", DateWord::Deadline}, {"〆", DateWord::Deadline},
     {"期限", DateWord::Deadline}, {"まで", DateWord::Deadline}, {"迄", DateWord::Deadline},
     {"必着", DateWord::Deadline}, {"消印", DateWord::Deadline}, {"受付終了", DateWord::Deadline},
@@ -76,7 +77,8 @@ constexpr Word<Cue> kCues[] = {
     {"賞品", Cue::Prize}, {"懸賞", Cue::Prize}, {"ギフト", Cue::Prize}, {"券", Cue::Prize},
     {"招待", Cue::Prize}, {"ペア", Cue::Prize}, {"モニター", Cue::Prize}, {"全員", Cue::Prize},
     {"名様", Cue::Prize}, {"円分", Cue::Prize}, {"円相当", Cue::Prize}, {"セット", Cue::Prize},
-    {"詰め合わせ", Cue::Prize}, {"詰合せ", Cue::Prize}, {"もらえる", Cue::Prize},
+    {"詰め合わせ", Cue::Prize}, {"詰合せ", Cue::Prize}, {"もらえる", Cue::Prize}, {"カード", Cue::Prize},
+    {"商品券", Cue::Prize}, {"旅行", Cue::Prize}, {"食事券", Cue::Prize}, {"ポイント", Cue::Prize},
     {"応募", Cue::Prize}, {"締切", Cue::Prize}, {"〆", Cue::Prize},
     {"PR", Cue::Sponsor}, {"広告", Cue::Sponsor}, {"スポンサー", Cue::Sponsor}, {"協賛企業", Cue::Sponsor},
     {"提供広告", Cue::Sponsor}, {"タイアップ", Cue::Sponsor},
@@ -123,11 +125,50 @@ bool is_ascii_letter(char c) {
 constexpr std::u32string_view kBullets = U"■□◆◇★☆●○◎▼▽▲△▶▷►▸・♪♫◉◈▣♦♢❖✓✔✿❀♡♥❤→⇒☞▪▫□◯〇※＊*+-";
 constexpr std::u32string_view kBannerChars = U"━─═＝=-－―—~〜_＿*＊#＃■□◆◇★☆●○◎▼▽▲△♦♢◈☆彡";
 
+std::size_t utf8_size(char lead) {
+    const auto b = static_cast<unsigned char>(lead);
+    return b < 0x80 ? 1 : b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : b >= 0xC0 ? 2 : 1;
+}
+
+// A label spaced out for alignment ("締　切", "賞 品"): blanks between its characters are skipped.
+// Only tried when a blank follows the first character, so ordinary text costs nothing.
+LabelMatch match_spaced_label(std::string_view s, std::size_t pos) {
+    if (pos >= s.size()) {
+        return {};
+    }
+    const std::size_t first = utf8_size(s[pos]);
+    if (pos + first >= s.size() || s[pos + first] != ' ') {
+        return {};
+    }
+    LabelMatch best;
+    for (const auto& word : kLabels) {
+        std::size_t w = 0;
+        std::size_t p = pos;
+        while (w < word.text.size() && p < s.size()) {
+            if (s[p] == ' ' && w > 0 && w % utf8_size(word.text[0]) == 0) {
+                ++p;
+                continue;
+            }
+            if (s[p] != word.text[w]) {
+                break;
+            }
+            ++p, ++w;
+        }
+        if (w == word.text.size() && p - pos > best.size) {
+            best = {word.kind, p - pos};
+        }
+    }
+    return best;
+}
+
 }  // namespace
 
 LabelMatch match_label(std::string_view folded, std::size_t pos) {
     const auto [label, size] = longest(kLabels, folded, pos);
-    return {label, size};
+    if (size > 0) {
+        return {label, size};
+    }
+    return match_spaced_label(folded, pos);
 }
 
 DateWordMatch match_date_word(std::string_view folded, std::size_t pos) {
