@@ -1,5 +1,6 @@
 #include "extract/generic/contest_finder.h"
 
+#include "extract/generic/table_rows.h"
 #include "extract/generic/work_meter.h"
 
 namespace velmora::extract::generic {
@@ -27,7 +28,8 @@ std::vector<FoundContest> find_contests(std::string_view text) {
 }
 
 std::vector<FoundContest> find_contests(const std::vector<std::string_view>& text_lines) {
-    const std::vector<LineInfo> lines = classify_lines(text_lines);
+    std::vector<LineInfo> lines = classify_lines(text_lines);
+    read_tables(lines);
     const NoiseMap noise = map_noise(lines);
     std::vector<FoundContest> found;
     for (const Block& block : group_blocks(lines)) {
