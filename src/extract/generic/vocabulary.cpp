@@ -2,6 +2,8 @@
 
 #include <cctype>
 
+#include "extract/generic/work_meter.h"
+
 namespace velmora::extract::generic {
 namespace {
 
@@ -106,6 +108,7 @@ template <typename Kind, std::size_t N>
 std::pair<Kind, std::size_t> longest(const Word<Kind> (&table)[N], std::string_view s,
                                      std::size_t pos) {
     std::pair<Kind, std::size_t> best{Kind{}, 0};
+    count_work(1);
     if (pos >= s.size()) {
         return best;
     }
@@ -190,6 +193,7 @@ CueMatch match_cue(std::string_view folded, std::size_t pos) {
 }
 
 std::size_t match_counter(std::string_view folded, std::size_t pos) {
+    count_work(1);
     std::size_t best = 0;
     const std::string_view rest = pos < folded.size() ? folded.substr(pos) : std::string_view();
     for (const std::string_view word : kCounters) {
