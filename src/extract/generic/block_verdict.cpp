@@ -141,7 +141,8 @@ bool is_contest(const std::vector<LineInfo>& lines, const Block& block, const No
             score += kAdminLine;
         }
     }
-    if (lead > block.last || noise.sections[lead] || !url || !title || (lines[lead].admin && !lines[lead].title_like())) {
+    if (lead > block.last || noise.sections[lead] || !url || !title ||
+        (lines[lead].admin && !lines[lead].title_like())) {
         return false;
     }
     if (lines[lead].admin && lines[lead].urls.empty() == false && !count && !deadline) {

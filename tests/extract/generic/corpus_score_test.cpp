@@ -36,11 +36,12 @@ TEST(CorpusScore, ReadsTheExtractorsJsonLines) {
 }
 
 TEST(CorpusScore, MatchesOneToOne) {
-    const std::vector<ExpectedContest> expected = {
-        {"2026/12/20", "https://a/", "和牛"}, {"2026/12/20", "https://a/", "和牛"}, {"2026/12/25", "https://b/", "PS5"}};
+    const std::vector<ExpectedContest> expected = {{"2026/12/20", "https://a/", "和牛"},
+                                                   {"2026/12/20", "https://a/", "和牛"},
+                                                   {"2026/12/25", "https://b/", "PS5"}};
     const std::vector<ExtractedContest> extracted = {
-        {"01 黒毛和牛", "2026/12/20", "https://a/"},  // found
-        {"02 ＰＳ５本体", "2026/12/24", "https://b/"},  // real, but the deadline differs
+        {"01 黒毛和牛", "2026/12/20", "https://a/"},     // found
+        {"02 ＰＳ５本体", "2026/12/24", "https://b/"},   // real, but the deadline differs
         {"03 配信停止", "2026/12/08", "https://stop/"},  // not real
         {"04 黒毛和牛", "2026/12/20", "https://c/"},     // a title alone does not match
     };
@@ -56,19 +57,24 @@ TEST(CorpusScore, CommandScoresAFolderAndHoldsItsFloors) {
     const fs::path dir = fs::temp_directory_path() / "velmora-score-test";
     fs::remove_all(dir);
     fs::create_directories(dir);
-    std::ofstream(dir / "01-a.txt") << "■温泉旅行ペア招待券（1組2名様）\n締切：12/20\nhttps://onsen.example.jp/e\n\n"
-                                       "配信停止 https://mag.example.jp/stop\n";
-    std::ofstream(dir / "01-a.expect") << "# today 2026/12/08\n2026/12/20\thttps://onsen.example.jp/e\t温泉旅行\n"
-                                          "2026/12/31\thttps://missing.example.jp/\t和牛\n";
+    std::ofstream(dir / "01-a.txt")
+        << "■温泉旅行ペア招待券（1組2名様）\n締切：12/20\nhttps://onsen.example.jp/e\n\n"
+           "配信停止 https://mag.example.jp/stop\n";
+    std::ofstream(dir / "01-a.expect")
+        << "# today 2026/12/08\n2026/12/20\thttps://onsen.example.jp/e\t温泉旅行\n"
+           "2026/12/31\thttps://missing.example.jp/\t和牛\n";
     const ExtractorResult result = run_score({dir.string()});
     EXPECT_EQ(result.exit_code, 0);
     EXPECT_NE(result.out.find("recall 0.500 (1/2)  precision 1.000 (1/1)"), std::string::npos) << result.out;
     EXPECT_NE(result.out.find("miss  2026/12/31 https://missing.example.jp/"), std::string::npos);
     EXPECT_EQ(run_score({"--min-recall", "0.95", dir.string()}).exit_code, 1);
     EXPECT_EQ(run_score({"--min-precision", "0.95", dir.string()}).exit_code, 0);
-    for (const std::vector<std::string>& bad : std::vector<std::vector<std::string>>{
-             {}, {"--min-recall", "2", dir.string()}, {"--bogus", dir.string()}, {(dir / "none").string()},
-             {"--format", "999", dir.string()}}) {
+    for (const std::vector<std::string>& bad :
+         std::vector<std::vector<std::string>>{{},
+                                               {"--min-recall", "2", dir.string()},
+                                               {"--bogus", dir.string()},
+                                               {(dir / "none").string()},
+                                               {"--format", "999", dir.string()}}) {
         EXPECT_EQ(run_score(bad).exit_code, kExitBadArguments);
     }
     fs::remove_all(dir);

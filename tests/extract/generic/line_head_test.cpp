@@ -69,10 +69,16 @@ TEST(LineHead, ReadsMarksLabelsAndTheTextAfterThem) {
 
 TEST(LineHead, TellsRulesAndBannersFromText) {
     const std::vector<std::pair<const char*, LineKind>> cases = {
-        {"━━━━━━━━━━", LineKind::Rule},  {"＝＝＝＝＝＝", LineKind::Rule},  {"-----", LineKind::Rule},
-        {"┏━━━━━━┓", LineKind::Rule},     {"◆◇◆◇◆◇", LineKind::Rule},     {"> ", LineKind::Blank},
-        {"━━ 今週の懸賞 ━━", LineKind::Banner}, {"◆◇◆ PR ◆◇◆", LineKind::Banner},
-        {"今週の懸賞 =====", LineKind::Banner},  {"★★★温泉旅行", LineKind::Text},
+        {"━━━━━━━━━━", LineKind::Rule},
+        {"＝＝＝＝＝＝", LineKind::Rule},
+        {"-----", LineKind::Rule},
+        {"┏━━━━━━┓", LineKind::Rule},
+        {"◆◇◆◇◆◇", LineKind::Rule},
+        {"> ", LineKind::Blank},
+        {"━━ 今週の懸賞 ━━", LineKind::Banner},
+        {"◆◇◆ PR ◆◇◆", LineKind::Banner},
+        {"今週の懸賞 =====", LineKind::Banner},
+        {"★★★温泉旅行", LineKind::Text},
         {"https://a.example.jp/----", LineKind::Text},
     };
     for (const auto& [line, kind] : cases) {

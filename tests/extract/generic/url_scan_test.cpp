@@ -29,7 +29,8 @@ TEST(UrlScan, CutsWhereTheAddressEnds) {
         {"see https://a.example.jp/x.", {"https://a.example.jp/x"}},
         {"ｈｔｔｐｓ：／／ｗｉｄｅ．ｅｘａｍｐｌｅ．ｊｐ／ａ？ｂ＝１", {"https://wide.example.jp/a?b=1"}},
         {"HTTPS://UPPER.example.jp/", {"HTTPS://UPPER.example.jp/"}},
-        {"A: https://a.example.jp/1 B: http://b.example.jp/2", {"https://a.example.jp/1", "http://b.example.jp/2"}},
+        {"A: https://a.example.jp/1 B: http://b.example.jp/2",
+         {"https://a.example.jp/1", "http://b.example.jp/2"}},
         {"ttp://cut.example.jp/ http:// xhttp://no.example.jp/", {}},
     };
     for (const Case& c : cases) {
