@@ -7,7 +7,8 @@ namespace velmora::extract::generic {
 namespace {
 
 bool is_separator(char32_t c) {
-    constexpr std::u32string_view kSeparators = U" :=]>】」』)|→⇒▶▷↓▼▽〉》〕≫…、,";
+    // U+FE0F asks for the picture form of the mark before it ("✔️").
+    constexpr std::u32string_view kSeparators = U" :=]>】」』)|→⇒▶▷↓▼▽〉》〕≫…、,\uFE0F";
     return kSeparators.find(c) != std::u32string_view::npos;
 }
 
