@@ -37,16 +37,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // deadline and address rows right after the title in the data list.
     const auto& titles = form.List1.rows();
     const auto& details = form.List2.rows();
-    const auto& data = form.List3.rows();
+    const auto& rows3 = form.List3.rows();
     std::size_t blanks = 0;
     for (const std::string_view row : details) {
         blanks += row.empty() ? 1 : 0;
     }
-    if (blanks != titles.size() || data.size() != 3 * titles.size()) {
+    if (blanks != titles.size() || rows3.size() != 3 * titles.size()) {
         __builtin_trap();
     }
     for (std::size_t i = 0; i < titles.size(); ++i) {
-        if (data[3 * i] != titles[i] || data[3 * i + 1].size() != 10) {
+        if (rows3[3 * i] != titles[i] || rows3[3 * i + 1].size() != 10) {
             __builtin_trap();
         }
     }

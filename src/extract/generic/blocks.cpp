@@ -107,10 +107,12 @@ bool takes_in(const std::vector<LineInfo>& lines, const Block& open, const Block
     return marked || !own_heading;
 }
 
-// A short segment below a contest that gives what it lacks: its deadline or its entry address.
+// A short segment below a contest that gives what it lacks (its deadline or its entry address),
+// or that only adds facts (提供：, 応募条件：) while something is still lacking.
 bool completes(const std::vector<LineInfo>& lines, const Block& open, const Block& next) {
     int count = 0;
     bool adds = false;
+    bool facts_only = true;
     const bool lacks_deadline = !any_line(lines, open, has_deadline);
     const bool lacks_entry =
         !any_line(lines, open, [](const LineInfo& l) { return has_kind(l, UrlKind::Entry); });
@@ -125,8 +127,12 @@ bool completes(const std::vector<LineInfo>& lines, const Block& open, const Bloc
         }
         adds =
             adds || (lacks_deadline && has_deadline(line)) || (lacks_entry && has_kind(line, UrlKind::Entry));
+        const Label label = line.head.label;
+        facts_only = facts_only && line.urls.empty() &&
+                     (label == Label::Info || label == Label::Deadline || label == Label::Period ||
+                      label == Label::Event);
     }
-    return adds;
+    return adds || (facts_only && (lacks_deadline || lacks_entry));
 }
 
 }  // namespace
@@ -166,7 +172,7 @@ std::vector<Block> merge_segments(const std::vector<LineInfo>& lines, const std:
             Block& open = out.back();
             const bool open_has_url = has_entry_url(lines, open);
             if ((!open_has_url && taken_in < kMostSegmentsTakenIn && takes_in(lines, open, seg)) ||
-                (open_has_url && completes(lines, open, seg))) {
+                (open_has_url && taken_in < kMostSegmentsTakenIn && completes(lines, open, seg))) {
                 open.last = seg.last;
                 taken_in += 1;
                 continue;

@@ -170,7 +170,7 @@ void read_cues(LineInfo& line) {
                 line.sponsor = line.sponsor || line.head.label != Label::Info;
                 break;
             case Cue::Admin:
-                line.admin = true;
+                line.admin = line.admin || line.head.label != Label::Info;  // "提供：…編集部" names a sponsor
                 break;
             case Cue::Weak:
                 line.weak += 1;
