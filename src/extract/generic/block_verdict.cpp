@@ -144,8 +144,11 @@ std::optional<int> contest_score(const std::vector<LineInfo>& lines, const Block
         (lines[lead].admin && !lines[lead].title_like())) {
         return std::nullopt;
     }
-    if (lines[lead].admin && !lines[lead].urls.empty() && !count && !deadline) {
-        return std::nullopt;
+    if (lines[lead].admin && !lines[lead].urls.empty()) {
+        if (!count && !deadline) {
+            return std::nullopt;
+        }
+        score += kAdminLine;  // a one-line item of the newsletter's own ("読者アンケート…")
     }
     score += count ? kCountCue : 0;
     score += deadline ? kDeadline : (other_date ? kOtherDate : 0);
