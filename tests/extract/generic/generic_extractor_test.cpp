@@ -6,7 +6,9 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <sstream>
 
+#include "extract/command_line_extractor.h"
 #include "extract/contest_listing.h"
 #include "extract/generic/contest_finder.h"
 #include "extract/generic/work_meter.h"
@@ -158,6 +160,18 @@ TEST_F(GenericExtractor, ReadsTextWithAnyLineEnds) {
         ASSERT_EQ(found.size(), 1u);
         EXPECT_EQ(found[0].deadline, "2026/12/20");
     }
+}
+
+TEST(GenericCommandLine, ExtractsWithFormatGeneric) {
+    std::istringstream input("■温泉旅行ペア招待券（1組）\n締切：12/20\nhttps://onsen.example.jp/e\n");
+    const ExtractorResult result = run_extractor({"--format", "generic", "--json"}, input, kNow);
+    EXPECT_EQ(result.exit_code, 0);
+    EXPECT_EQ(result.out,
+              "{\"number\":1,\"title\":\"01 温泉旅行ペア招待券（1組）\",\"deadline\":\"2026/12/20\","
+              "\"url\":\"https://onsen.example.jp/e\",\"details\":[\"締切：12/20\",\"https://"
+              "onsen.example.jp/e\"]}\n");
+    std::istringstream none("");
+    EXPECT_EQ(run_extractor({"--format", "generics"}, none, kNow).exit_code, kExitBadArguments);
 }
 
 // A small generator of hostile text: newsletter fragments and bytes in any order.
