@@ -6,7 +6,7 @@
 
 #include <shellapi.h>
 
-#include <cwctype>
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -18,57 +18,17 @@
 namespace velmora::win32 {
 namespace {
 
-std::wstring executable_of(HANDLE process) {
-    std::wstring buffer(1024, L'\0');
-    DWORD size = static_cast<DWORD>(buffer.size());
-    if (!QueryFullProcessImageNameW(process, 0, buffer.data(), &size)) {
-        return {};
-    }
-    buffer.resize(size);
-    return buffer;
-}
+// One desktop platform per program: the timer reaches it through this.
+Win32Platform* g_front_listener = nullptr;
 
-std::wstring executable_of_process(DWORD process_id) {
-    HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, process_id);
-    if (process == nullptr) {
-        return {};
-    }
-    std::wstring path = executable_of(process);
-    CloseHandle(process);
-    return path;
-}
+// A tenth of a second between two looks at the front window, for twenty seconds after a launch.
+constexpr UINT kFrontLookMs = 100;
+constexpr int kFrontLooks = 200;
 
-bool same_path(const std::wstring& a, const std::wstring& b) {
-    if (a.size() != b.size() || a.empty()) {
-        return false;
+void CALLBACK on_front_timer(HWND, UINT, UINT_PTR, DWORD) {
+    if (g_front_listener != nullptr) {
+        g_front_listener->look_at_front();
     }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (std::towlower(a[i]) != std::towlower(b[i])) {
-            return false;
-        }
-    }
-    return true;
-}
-
-// The visible, unowned top-level windows that carry a caption, in front-to-back order.
-std::vector<HWND> top_level_windows() {
-    std::vector<HWND> windows;
-    EnumWindows(
-        [](HWND hwnd, LPARAM param) -> BOOL {
-            if (IsWindowVisible(hwnd) && GetWindow(hwnd, GW_OWNER) == nullptr &&
-                GetWindowTextLengthW(hwnd) > 0) {
-                reinterpret_cast<std::vector<HWND>*>(param)->push_back(hwnd);
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&windows));
-    return windows;
-}
-
-DWORD process_of(HWND hwnd) {
-    DWORD process_id = 0;
-    GetWindowThreadProcessId(hwnd, &process_id);
-    return process_id;
 }
 
 bool own_focus() {
@@ -154,22 +114,14 @@ bool Win32Platform::activate_task(std::optional<platform::TaskId> task, platform
         }
         trace("own focus", own_focus() ? "held after " + std::to_string(i * 20) + " ms" : "not held");
     }
-    const std::vector<HWND> windows = top_level_windows();
-    for (HWND hwnd : windows) {
-        if (process_of(hwnd) == found->second.process_id) {
-            return bring_to_front(hwnd);
-        }
+    // Only the window the contest opened in, found once and remembered; none is no window.
+    look_at_front();
+    HWND window = found->second.window();
+    if (window == nullptr) {
+        trace("activate task", "no window of the task");
+        return false;
     }
-    // The launched copy has gone or shows nothing: a copy of the same program that was running.
-    for (HWND hwnd : windows) {
-        const DWORD process_id = process_of(hwnd);
-        if (process_id != GetCurrentProcessId() &&
-            same_path(executable_of_process(process_id), found->second.executable)) {
-            return bring_to_front(hwnd);
-        }
-    }
-    trace("activate task", "no window of the task");
-    return false;
+    return bring_to_front(window);
 }
 
 std::optional<platform::TaskId> Win32Platform::launch(std::string_view program, std::string_view argument) {
@@ -186,15 +138,56 @@ std::optional<platform::TaskId> Win32Platform::launch(std::string_view program, 
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = SW_SHOWNOACTIVATE;
     PROCESS_INFORMATION process{};
+    std::vector<HWND> windows_before = top_level_windows();
     if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                         &process)) {
         return std::nullopt;
     }
-    const platform::TaskId id = m_next_task++;
-    m_tasks[id] = Task{process.dwProcessId, executable_of(process.hProcess)};
     CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+    const platform::TaskId id = m_next_task++;
+    // The process stays open for as long as the task is remembered: its number is not reused.
+    m_tasks.try_emplace(id, process.hProcess, process.dwProcessId, std::move(windows_before));
+    // The browser, or the running copy it hands the URL to, brings the contest's window to the
+    // front: the platform looks which window comes there.
+    watch_front();
     return id;
+}
+
+void Win32Platform::watch_front() {
+    g_front_listener = this;
+    m_last_front = GetForegroundWindow();
+    m_front_looks_left = kFrontLooks;
+    if (m_front_timer == 0) {
+        m_front_timer = SetTimer(nullptr, 0, kFrontLookMs, on_front_timer);
+    }
+}
+
+void Win32Platform::look_at_front() {
+    HWND front = GetForegroundWindow();
+    if (front != m_last_front) {
+        m_last_front = front;
+        if (front != nullptr && process_of(front) != GetCurrentProcessId()) {
+            trace("front", front, "came to the front");
+            for (auto& [id, task] : m_tasks) {
+                task.saw_in_front(front);
+            }
+        }
+    }
+    const bool waiting = std::any_of(m_tasks.begin(), m_tasks.end(),
+                                     [](const auto& entry) { return !entry.second.window_known(); });
+    if ((--m_front_looks_left <= 0 || !waiting) && m_front_timer != 0) {
+        KillTimer(nullptr, m_front_timer);
+        m_front_timer = 0;
+    }
+}
+
+Win32Platform::~Win32Platform() {
+    if (m_front_timer != 0) {
+        KillTimer(nullptr, m_front_timer);
+    }
+    if (g_front_listener == this) {
+        g_front_listener = nullptr;
+    }
 }
 
 std::optional<std::string> Win32Platform::find_executable(const std::filesystem::path& document) {

@@ -30,7 +30,8 @@ Style style_of(const ui::Control& control) {
             const auto& box = static_cast<const ui::TextBox&>(control);
             const DWORD lines =
                 box.multiline() ? ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL : ES_AUTOHSCROLL;
-            return {L"EDIT", child | WS_TABSTOP | ES_LEFT | lines, WS_EX_CLIENTEDGE};
+            const DWORD password = box.password() ? ES_PASSWORD : 0;
+            return {L"EDIT", child | WS_TABSTOP | ES_LEFT | lines | password, WS_EX_CLIENTEDGE};
         }
         case ui::ControlKind::ListBox: {
             const auto& list = static_cast<const ui::ListBox&>(control);

@@ -45,7 +45,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     velmora::win32::Win32Platform desktop;
     const velmora::win32::SingleInstance instance(desktop.program_directory());
     if (!instance.first()) {
-        if (!velmora::win32::bring_running_program_to_front(velmora::win32::kWindowClass)) {
+        if (!velmora::win32::bring_running_program_to_front(velmora::win32::kWindowClass,
+                                                            desktop.program_directory())) {
             MessageBoxW(nullptr, L"Velmora は既に起動しています（通知領域をご覧ください）。", L"Velmora",
                         MB_OK);
         }

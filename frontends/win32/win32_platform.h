@@ -12,7 +12,9 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <vector>
 
+#include "browser_task.h"
 #include "platform/platform.h"
 #include "user_input_watch.h"
 
@@ -20,6 +22,11 @@ namespace velmora::win32 {
 
 class Win32Platform : public platform::Platform {
 public:
+    Win32Platform() = default;
+    ~Win32Platform() override;
+    Win32Platform(const Win32Platform&) = delete;
+    Win32Platform& operator=(const Win32Platform&) = delete;
+
     // The window message the tray icon sends to the main window.
     static constexpr UINT kTrayMessage = WM_APP + 1;
 
@@ -55,12 +62,12 @@ public:
     std::optional<std::string> protect_secret(std::string_view secret) override;
     std::optional<std::string> unprotect_secret(std::string_view protected_bytes) override;
 
-private:
-    struct Task {
-        DWORD process_id = 0;
-        std::wstring executable;  // the full path, for a browser that handed over to a running copy
-    };
+    // Looks which window is in front; a window of another program that has come there since the
+    // last look is told to the tasks whose window is not known yet. A timer calls it for a while
+    // after each launch.
+    void look_at_front();
 
+private:
     HWND own_window(std::string_view name) const { return m_lookup ? m_lookup(name) : nullptr; }
     // Sends key units one by one; stops when the foreground window is no longer the one activated.
     bool send_units(const std::vector<std::vector<INPUT>>& units, const std::vector<DWORD>& pauses);
@@ -68,7 +75,13 @@ private:
 
     std::function<HWND(std::string_view)> m_lookup;
     std::function<void()> m_caption_sync;
-    std::map<platform::TaskId, Task> m_tasks;
+    // Starts looking at the front window, from the one in front now.
+    void watch_front();
+
+    std::map<platform::TaskId, BrowserTask> m_tasks;
+    UINT_PTR m_front_timer = 0;
+    int m_front_looks_left = 0;
+    HWND m_last_front = nullptr;
     platform::TaskId m_next_task = 1;
     HWND m_last_activated = nullptr;
     // Set when a send found another window in front: no more keys until the next activation.

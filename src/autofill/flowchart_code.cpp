@@ -16,6 +16,14 @@ long arrow_count(std::string_view digits) {
     return std::isfinite(value) ? static_cast<long>(std::clamp(value, 0.0, 99.0)) : 0;
 }
 
+// The first `n` characters of `rest`, which moves past them: a code is read from its start to its
+// end once, however long it is.
+std::string_view take_chars(std::string_view& rest, long n) {
+    const std::string_view taken = text::left_view(rest, n);
+    rest.remove_prefix(taken.size());
+    return taken;
+}
+
 }  // namespace
 
 std::string two_digit_field(int n) {
@@ -77,9 +85,8 @@ std::string direction_key(std::string_view letter) {
 
 std::string AddList4a(const ui::Form1& form, std::string_view digits) {
     std::string result;
-    const long n = text::length(digits);
-    for (long pos = 1; pos <= n; pos += 2) {
-        result += field_text(form, field_number(text::mid(digits, pos, 2)));
+    for (std::string_view rest = digits; !rest.empty();) {
+        result += field_text(form, field_number(take_chars(rest, 2)));
     }
     return result;
 }
@@ -87,20 +94,18 @@ std::string AddList4a(const ui::Form1& form, std::string_view digits) {
 std::vector<KeyStep> translate_code(const ui::Form1& form, std::string_view code) {
     std::vector<KeyStep> steps;
     KeyStep buf;
-    const long n = text::length(code);
-    for (long i = 1; i <= n; i += 2) {
-        const std::string tok = text::mid(code, i, 2);
-        const std::string letter = text::mid(tok, 2);
+    for (std::string_view rest = code; !rest.empty();) {
+        const std::string_view tok = take_chars(rest, 2);
+        const std::string_view letter = text::mid_view(tok, 2);
         if (tok == "%T") {
             if (buf.empty()) {
                 buf.text = kIdeographicSpace;
             }
             steps.push_back(std::move(buf));
             buf = KeyStep{};
-        } else if (text::left(tok, 1) == "%" && is_direction(letter)) {
-            const long count = arrow_count(text::mid(code, i + 2, 2));
+        } else if (text::left_view(tok, 1) == "%" && is_direction(letter)) {
+            const long count = arrow_count(take_chars(rest, 2));
             buf = KeyStep{"{" + direction_key(letter) + " " + text::decimal(count) + "}", ""};
-            i += 2;
         } else {
             const int field = field_number(tok);
             const std::string t = field_text(form, field);

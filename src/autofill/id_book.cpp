@@ -46,6 +46,10 @@ void SetID(ui::Program& program) {
     form.IdTexts.back() = form.Text4.text() + "/" + form.Text5.text() + "/" + form.Text6.text();
     form.IdTexts.emplace_back();
     form.List2.add_item(form.Text4.text());
+    // The boxes are emptied once the entry is kept, so that no password stays on the screen.
+    for (ui::TextBox* box : {&form.Text4, &form.Text5, &form.Text6}) {
+        box->set_text("");
+    }
     form.List2.set_visible(true);
     form.Command20.set_visible(false);
     Save4(program);

@@ -9,6 +9,14 @@ void refocus(platform::Platform& platform) {
     platform.send_keys("+({TAB})");
 }
 
+// Types a user text without its control characters; a text of nothing else types nothing.
+void type_user_text(platform::Platform& platform, std::string_view text) {
+    const std::string typed = typeable(text);
+    if (!typed.empty()) {
+        platform.type_text(typed);
+    }
+}
+
 }  // namespace
 
 bool finish_run(ui::Program& program, const platform::SendRun& run, const Hooks& hooks) {
@@ -18,6 +26,18 @@ bool finish_run(ui::Program& program, const platform::SendRun& run, const Hooks&
     }
     hooks.sent();
     return true;
+}
+
+std::string typeable(std::string_view text) {
+    std::string kept;
+    kept.reserve(text.size());
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte >= 0x20 && byte != 0x7F) {
+            kept += c;  // bytes of a multi-byte character are all 0x80 and above
+        }
+    }
+    return kept;
 }
 
 int ApAct(ui::Program& program) {
@@ -30,7 +50,7 @@ void SendTabText(platform::Platform& platform, std::string_view text) {
         return;
     }
     refocus(platform);
-    platform.type_text(text);
+    type_user_text(platform, text);
     platform.send_keys("{TAB}");
 }
 
@@ -40,7 +60,7 @@ void SendTabRightText(platform::Platform& platform, std::string_view text) {
     }
     refocus(platform);
     platform.send_keys("{RIGHT}");
-    platform.type_text(text);
+    type_user_text(platform, text);
 }
 
 void SendTabStep(platform::Platform& platform, const KeyStep& step) {
@@ -51,9 +71,7 @@ void SendTabStep(platform::Platform& platform, const KeyStep& step) {
     if (!step.keys.empty()) {
         platform.send_keys(step.keys);
     }
-    if (!step.text.empty()) {
-        platform.type_text(step.text);
-    }
+    type_user_text(platform, step.text);
     platform.send_keys("{TAB}");
 }
 

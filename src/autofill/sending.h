@@ -1,6 +1,7 @@
 #pragma once
 // Typing into the browser: activating the browser the program launched, and the Tab-wrapped
-// sends every form filler uses. User texts are typed literally; the program's keys are notation.
+// sends every form filler uses. User texts are typed literally, without control characters; the
+// program's keys are notation.
 
 #include <string>
 #include <string_view>
@@ -17,6 +18,10 @@ inline constexpr std::string_view kSendsStoppedCaption = "入力を中止";
 // The end of a run of sends that found the browser: the history update once, or, when the user
 // stopped the run, no history and the status line says so. False when it was stopped.
 bool finish_run(ui::Program& program, const platform::SendRun& run, const Hooks& hooks);
+
+// A user text as it is typed: without the control characters (below U+0020, and U+007F) that a
+// data file may hold. A carriage return typed into a form would be Enter and submit it half filled.
+std::string typeable(std::string_view text);
 
 // Brings the browser to the front, waiting for the program's own focus: 0 done, 1 failed.
 int ApAct(ui::Program& program);

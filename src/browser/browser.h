@@ -17,8 +17,9 @@ void Brauza(ui::Program& program, std::string& text);
 // would read as a switch, or a text that is no web address for the default opener, is refused
 // with a message.
 void ShellAuto(ui::Program& program, std::string_view url);
-// Makes the running browser load the URL on the clipboard (Alt+D, Ctrl+V, Enter), else ShellAuto.
-// False when the user stopped the hand-over with a key or a click: then nothing more happens.
+// Makes the running browser load the URL (put on the clipboard, then Alt+D, Ctrl+V, Enter), else
+// ShellAuto. False when the user stopped the hand-over with a key or a click: then nothing more
+// happens.
 bool WinChange(ui::Program& program, std::string_view url);
 // The "ブラウザ" button: a click opens the clipboard contest; the right button takes the first
 // stock entry instead (other buttons do nothing).

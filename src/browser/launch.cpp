@@ -1,5 +1,6 @@
 #include "autofill/sending.h"
 #include "browser/browser.h"
+#include "ledger/shared_procedures.h"
 #include "platform/command_line.h"
 #include "platform/send_run.h"
 #include "text/text.h"
@@ -61,9 +62,16 @@ bool WinChange(ui::Program& program, std::string_view url) {
     bool reached = false;
     {
         platform::SendRun run(platform);
+        // The URL goes on the clipboard again right before it is pasted: a question asked since,
+        // or the wait for the browser, leaves time for another program to change the clipboard.
+        const auto put_url = [&] {
+            ledger::CopyText(platform, url);
+            return true;
+        };
         reached = platform.activate_title("ZOV") &&
                   platform.activate_task(program.form1.BrowserTask, platform::Wait::ForOwnFocus) &&
-                  platform.send_keys("%D") && platform.send_keys("^V") && platform.send_keys("{ENTER}");
+                  put_url() && platform.send_keys("%D") && platform.send_keys("^V") &&
+                  platform.send_keys("{ENTER}");
         if (run.stopped()) {
             ui::Fo1Ca(program.form1, autofill::kSendsStoppedCaption);
             return false;

@@ -57,6 +57,7 @@ std::vector<Contest> contests_in(const ui::Form3& form) {
     const Rows& list2 = form.List2.rows();
     const Rows& list3 = form.List3.rows();
     std::vector<Contest> contests;
+    contests.reserve(titles.size());  // one block, not a doubling copy of a large listing
     long from2 = 0;
     long from3 = 0;
     for (std::size_t n = 0; n < titles.size(); ++n) {

@@ -45,10 +45,11 @@ void Command1_Click(ui::Program& program) {
             form.Memo.append(line).append("\r\n");
         }
     }
+    // The import text goes on the clipboard as before; the import reads its own copy.
     ledger::CopyText(program.platform, form.Memo);
     form.List1.clear();
     form.Text1.set_text("");
-    ledger::ImportItem(program);
+    ledger::import_text(program, form.Memo);
     form.Label1.set_caption(text::replace_all(program.form2.Command1.caption(), "\r\n", " "));
 }
 

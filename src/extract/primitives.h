@@ -12,6 +12,7 @@
 
 #include "platform/date.h"
 #include "platform/platform.h"
+#include "text/step_count.h"
 #include "ui/form3.h"
 
 namespace velmora::extract {
@@ -32,8 +33,10 @@ public:
     // Memo, ItemNo and Mode back to their start values.
     void SKK();
 
-    // Line k of Lines; a line beyond either end reads as the empty text.
+    // Line k of Lines; a line beyond either end reads as the empty text. Each read counts as a
+    // step of the parse.
     std::string_view L(long k) const {
+        text::count_steps(1);
         if (k < 0 || k >= static_cast<long>(form.Lines.size())) {
             return {};
         }

@@ -1,7 +1,10 @@
 #include "extract/review.h"
 
+#include <unordered_map>
+
 #include "extract/extraction_window.h"
 #include "extract/primitives.h"
+#include "text/step_count.h"
 #include "text/text.h"
 
 namespace velmora::extract {
@@ -14,12 +17,35 @@ std::string current_title(const ui::Form3& form) {
 // The first row of the list equal to the text, or -1.
 long row_equal_to(const ui::ListBox& list, const std::string& text) {
     for (long i = 0; i < list.count(); ++i) {
+        text::count_steps(1);
         if (list.row(i) == text) {
             return i;
         }
     }
     return -1;
 }
+
+// The first row of a list equal to each text, found in one pass over the list: the import text
+// of many selected titles then reads the data list once, not once per title.
+class FirstRows {
+public:
+    explicit FirstRows(const text::PackedLines& rows) {
+        m_first.reserve(rows.size());
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            text::count_steps(1);
+            m_first.try_emplace(rows[i], static_cast<long>(i));
+        }
+    }
+    // The row's index, or -1.
+    long of(std::string_view text) const {
+        text::count_steps(1);
+        const auto it = m_first.find(text);
+        return it == m_first.end() ? -1 : it->second;
+    }
+
+private:
+    std::unordered_map<std::string_view, long> m_first;  // views into the list, which stays as it is
+};
 
 }  // namespace
 
@@ -62,16 +88,19 @@ int GetData2(ui::Program& program, std::string_view keyword) {
 
 std::string GetData(ui::Program& program) {
     ui::Form3& form = program.form3();
+    const FirstRows first_rows(form.List3.rows());
     std::string data;
     for (long i = 0; i < form.List1.count(); ++i) {
         if (!form.List1.selected(i)) {
             continue;
         }
-        const long found = row_equal_to(form.List3, form.List1.row(i));
+        const long found = first_rows.of(form.List1.row_view(i));
         if (found < 0) {
             continue;
         }
-        data += text::trim(form.List3.row(found + 1)) + text::trim(form.List3.row(found + 2)) + "\r\n";
+        data.append(text::trim_view(form.List3.row_view(found + 1)));
+        data.append(text::trim_view(form.List3.row_view(found + 2)));
+        data.append("\r\n");
     }
     return data;
 }

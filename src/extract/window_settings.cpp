@@ -1,5 +1,6 @@
 #include "extract/window_settings.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <optional>
@@ -14,7 +15,8 @@ namespace {
 constexpr int kMarkCount = 5;
 constexpr double kLargestSize = 2147483647.0;
 
-// A window size: the whole value, blanks around it aside, is one positive decimal number.
+// A window size: the whole value, blanks around it aside, is one positive decimal number. A size
+// larger than a screen could show is held at the largest one, before the window adds to it.
 std::optional<long> size_value(std::string_view line) {
     const std::string value = text::trim(line);
     double number = 0;
@@ -27,7 +29,7 @@ std::optional<long> size_value(std::string_view line) {
     if (value.empty() || ec != std::errc{} || end != last || !(number > 0) || number > kLargestSize) {
         return std::nullopt;
     }
-    return std::lround(number);
+    return std::lround(std::min(number, static_cast<double>(ui::kLargestTwips)));
 }
 
 std::optional<bool> mark_value(std::string_view line) {

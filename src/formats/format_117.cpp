@@ -7,9 +7,20 @@
 namespace velmora::formats {
 namespace {
 
-// Adds the deadline and the URL from the first "| 締切日：" line at or below the header.
+constexpr std::string_view kRule = "-----";
+
+bool is_header(const extract::Primitives& x, long k) {
+    return text::starts_with(x.L(k), "■") && text::starts_with(x.L(k + 1), "htt");
+}
+
+// Adds the deadline and the URL from the first "| 締切日：" line at or below the header. The
+// search ends where the item does, at its closing rule or the next header, so that an item without
+// a deadline line never takes the next one's (and a newsletter of such items is read once).
 void deadline_and_url_117(extract::Primitives& x, long from, long last) {
     for (long k = from; k <= last; ++k) {
+        if (k > from && (text::contains(x.L(k), kRule) || is_header(x, k))) {
+            return;
+        }
         if (text::starts_with(x.L(k), "| 締切日：")) {
             x.LA3(x.FixDate(text::mid_view(x.L(k), 7, 10)));
             x.LA3(x.form.Work);
@@ -27,7 +38,7 @@ void P117(extract::Primitives& x) {
     const long last = x.ULI();
     long& i = x.form.LineNo;
     for (i = 0; i <= last; ++i) {
-        if (!text::starts_with(x.L(i), "■") || !text::starts_with(x.L(i + 1), "htt")) {
+        if (!is_header(x, i)) {
             continue;
         }
         x.form.ItemNo += 1;
@@ -36,7 +47,7 @@ void P117(extract::Primitives& x) {
         x.LA0(x.form.Pend);
         x.form.Work = text::trim_view(x.L(i + 1));
         deadline_and_url_117(x, i, last);
-        i = x.Naiyou(i + 1, "-----");
+        i = x.Naiyou(i + 1, kRule);
         if (text::starts_with(x.L(i), "☆購読申込")) {
             return;
         }

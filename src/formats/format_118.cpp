@@ -8,10 +8,16 @@
 namespace velmora::formats {
 namespace {
 
-// Adds every "☆締切" deadline up to and including the first "☆URL" line, then that URL.
+constexpr std::string_view kHeader = "★賞品";
+
+// Adds every "☆締切" deadline up to and including the first "☆URL" line, then that URL. The
+// search ends at the next header: an item never takes the deadlines and URL of those below it.
 void fields_118(extract::Primitives& x, long from, long last) {
     for (long k = from; k <= last; ++k) {
         const std::string_view line = x.L(k);
+        if (k > from && text::starts_with(line, kHeader)) {
+            return;
+        }
         if (text::starts_with(line, "☆締切")) {
             x.LA3(x.FixDate(text::trim_view(text::mid_view(line, 4))));
         }
@@ -31,7 +37,7 @@ void P118(extract::Primitives& x) {
     const long last = x.ULI();
     long& i = x.form.LineNo;
     for (i = 0; i <= last; ++i) {
-        if (!text::starts_with(x.L(i), "★賞品")) {
+        if (!text::starts_with(x.L(i), kHeader)) {
             continue;
         }
         x.form.ItemNo += 1;

@@ -27,9 +27,14 @@ void title_block_122(extract::Primitives& x, long last) {
 }
 
 // Takes the URL after each URL label and, at the first "【応募期間】" line, adds the deadline and
-// the URL last taken.
+// the URL last taken. The search ends at the next rule, where the item's body ends and the next
+// item begins: an item without a period line never takes the next one's.
 void fields_122(extract::Primitives& x, long last) {
-    for (long k = x.form.LineNo; k <= last; ++k) {
+    const long from = x.form.LineNo;
+    for (long k = from; k <= last; ++k) {
+        if (k > from && text::contains(x.L(k), kRule)) {
+            return;
+        }
         const std::string_view line = text::trim_view(x.L(k));
         if (line == "【URL】" || line == "【懸賞詳細URL】") {
             x.form.Pend = text::trim_view(x.L(k + 1));

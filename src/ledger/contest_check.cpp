@@ -8,6 +8,7 @@
 #include "ledger/import_index.h"
 #include "ledger/shared_procedures.h"
 #include "ledger/stock_window.h"
+#include "text/step_count.h"
 #include "text/text.h"
 
 namespace velmora::ledger {
@@ -195,13 +196,13 @@ void stock_action(ui::Program& program, const Contest& contest, const StockMarks
     }
 }
 
-// Whether the contest is already on the stock list; tells so when the notice is switched on.
 // Calls visit(row) for every row that may hold the needle, in the given order: the rows an index
 // names, or else every row; stops when visit returns true.
 template <class Visit>
 void for_rows(const std::optional<std::vector<long>>& named, long first, long end, long step, Visit visit) {
     if (named) {
         for (long row : *named) {
+            text::count_steps(1);
             if (visit(row)) {
                 return;
             }
@@ -209,6 +210,7 @@ void for_rows(const std::optional<std::vector<long>>& named, long first, long en
         return;
     }
     for (long row = first; row != end; row += step) {
+        text::count_steps(1);
         if (visit(row)) {
             return;
         }
@@ -226,28 +228,30 @@ std::vector<long> rows_holding(const text::PackedLines& rows, std::string_view n
     return named;
 }
 
+// Whether the contest is already on the stock list; tells so when the notice is switched on.
 bool already_stocked(ui::Program& program, const Contest& contest, const StockMarks& marks,
                      const ImportIndex* index) {
-    const Finder url(contest.url);
-    const text::PackedLines& entries = program.form2.List1.rows();
-    const long count = static_cast<long>(entries.size());
-    bool found = false;
-    const auto named =
-        index ? index->stock_rows_with(contest.url, count) : rows_holding(entries, contest.url, false);
-    for_rows(named, 0, count, 1, [&](long row) {
-        found = url.in(entries[static_cast<std::size_t>(row)]);
-        return found;
-    });
+    const auto indexed = index ? index->stocked(contest.url) : std::nullopt;
+    bool found = indexed.value_or(false);
+    if (!indexed) {
+        const text::PackedLines& entries = program.form2.List1.rows();
+        found = !rows_holding(entries, contest.url, false).empty();
+        text::count_steps(entries.size());
+    }
     if (found && marks.stocked_notice) {
         program.platform.message_box(contest.url + " でストック済みです", Buttons::Ok);
     }
     return found;
 }
 
-void finish_stock_check(ui::Program& program, const Contest& contest, int state, StockSave save) {
+void finish_stock_check(ui::Program& program, const Contest& contest, int state, StockSave save,
+                        ImportIndex* index) {
     ui::Form2& form2 = program.form2;
     if (state > 0) {
         form2.List1.add_item(contest.deadline + contest.url);
+        if (index != nullptr) {
+            index->stock_row_added(form2.List1.rows().back());
+        }
     }
     form2.Command1.set_caption(text::decimal(form2.List1.count()) + std::string(kCrLf) + "stock");
     if (save == StockSave::EachCheck) {
@@ -262,8 +266,13 @@ std::string CheckHistory(ui::Program& program, int mode) {
 }
 
 std::string check_contest(ui::Program& program, int mode, StockSave save, ImportIndex* index) {
+    return check_contest(program, program.platform.clipboard_text(), mode, save, index);
+}
+
+std::string check_contest(ui::Program& program, std::string_view contest_text, int mode, StockSave save,
+                          ImportIndex* index) {
     platform::Platform& platform = program.platform;
-    const std::string clip = contest_line(platform.clipboard_text());
+    const std::string clip = contest_line(contest_text);
     if (!text::contains(clip, "htt")) {
         platform.message_box(clip + std::string(kCrLf) + "これって違うような・・・", Buttons::Ok);
         return {};
@@ -280,8 +289,13 @@ std::string check_contest(ui::Program& program, int mode, StockSave save, Import
     ui::ListBox& history = program.form1.List1;
     const Finder root(contest.root);
     const long count = history.count();
-    const auto named =
-        index ? index->history_rows_with(contest.root) : rows_holding(history.rows(), contest.root, true);
+    // A root that names no site (cut from a URL without a host) would be contained in records of
+    // every site: it matches none.
+    std::optional<std::vector<long>> named = std::vector<long>{};
+    if (is_site_root(contest.root)) {
+        named =
+            index ? index->history_rows_with(contest.root) : rows_holding(history.rows(), contest.root, true);
+    }
     for_rows(named, count - 1, -1, -1, [&](long i) {
         // Read in place: the only change to the list (a removal) ends the scan.
         const std::string_view record = history.rows()[static_cast<std::size_t>(i)];
@@ -300,7 +314,7 @@ std::string check_contest(ui::Program& program, int mode, StockSave save, Import
         return scan.ended;
     });
     if (stock) {
-        finish_stock_check(program, contest, scan.state, save);
+        finish_stock_check(program, contest, scan.state, save, index);
     }
     return scan.result;
 }

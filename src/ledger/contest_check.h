@@ -4,6 +4,7 @@
 // continuous import that runs the stock check over every line of the import text.
 
 #include <string>
+#include <string_view>
 
 #include "ui/program.h"
 
@@ -23,8 +24,15 @@ class ImportIndex;
 // CheckHistory with the choice of who saves the stock list, and for the import an index of the
 // lists (it narrows which rows are read; it never changes an answer).
 std::string check_contest(ui::Program& program, int mode, StockSave save, ImportIndex* index = nullptr);
+// The same check of a contest text handed over directly instead of read from the clipboard: the
+// import passes each of its lines, so that whatever another program puts on the clipboard
+// meanwhile cannot change the contest checked.
+std::string check_contest(ui::Program& program, std::string_view contest_text, int mode, StockSave save,
+                          ImportIndex* index = nullptr);
 
 // Runs the stock check on every line of the import text on the clipboard, then saves the stock list.
 void ImportItem(ui::Program& program);
+// ImportItem of an import text handed over directly (the continuous import's own text).
+void import_text(ui::Program& program, std::string_view import);
 
 }  // namespace velmora::ledger

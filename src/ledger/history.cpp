@@ -8,8 +8,11 @@ namespace velmora::ledger {
 namespace {
 
 // Removes the records whose URL field is the site root of the contest being recorded; asks
-// first when the option window says so.
+// first when the option window says so. A root that names no site matches no record.
 void remove_root_records(ui::Program& program, std::string_view root) {
+    if (!is_site_root(root)) {
+        return;
+    }
     ui::Form1& form1 = program.form1;
     const bool confirm = program.form4.Check1.checked();
     long i = 0;

@@ -40,17 +40,22 @@ std::size_t filter_bit(std::uint64_t key) {
 
 ImportIndex::ImportIndex(const text::PackedLines& history, const text::PackedLines& stock,
                          const std::vector<std::string>& needles)
-    : m_stock_count(static_cast<long>(stock.size())) {
+    : m_stock(needles), m_kept_sums(history.size() + 1), m_removed(history.size()) {
     for (const std::string& needle : needles) {
         if (const auto key = key_of(needle)) {
             m_history.try_emplace(*key);
-            m_stock.try_emplace(*key);
             const std::size_t bit = filter_bit(*key);
             m_filter[bit / 64] |= std::uint64_t{1} << (bit % 64);
         }
     }
     index_rows(history, m_history);
-    index_rows(stock, m_stock);
+    for (const std::string_view row : stock) {
+        m_stock.read(row);
+    }
+    // Every row is kept: each sum covers as many rows as its index's lowest set bit says.
+    for (std::size_t i = 1; i < m_kept_sums.size(); ++i) {
+        m_kept_sums[i] = static_cast<long>(i & (~i + 1));
+    }
 }
 
 bool ImportIndex::might_hold(std::uint64_t key) const {
@@ -74,6 +79,14 @@ void ImportIndex::index_rows(const text::PackedLines& rows, Postings& postings) 
     }
 }
 
+long ImportIndex::kept_before(long original) const {
+    long kept = 0;
+    for (auto i = static_cast<std::size_t>(original); i > 0; i &= i - 1) {
+        kept += m_kept_sums[i];
+    }
+    return kept;
+}
+
 std::optional<std::vector<long>> ImportIndex::history_rows_with(std::string_view needle) const {
     const auto key = key_of(needle);
     const auto it = key ? m_history.find(*key) : m_history.end();
@@ -82,41 +95,36 @@ std::optional<std::vector<long>> ImportIndex::history_rows_with(std::string_view
     }
     std::vector<long> rows;
     for (const long original : it->second) {
-        const auto removed = std::lower_bound(m_removed.begin(), m_removed.end(), original);
-        if (removed != m_removed.end() && *removed == original) {
-            continue;
+        if (!m_removed[static_cast<std::size_t>(original)]) {
+            rows.push_back(kept_before(original));
         }
-        rows.push_back(original - static_cast<long>(removed - m_removed.begin()));
     }
     std::reverse(rows.begin(), rows.end());  // newest first
     return rows;
 }
 
-std::optional<std::vector<long>> ImportIndex::stock_rows_with(std::string_view needle,
-                                                              long stock_count) const {
-    const auto key = key_of(needle);
-    const auto it = key ? m_stock.find(*key) : m_stock.end();
-    if (it == m_stock.end()) {
-        return std::nullopt;
-    }
-    std::vector<long> rows = it->second;
-    for (long row = m_stock_count; row < stock_count; ++row) {
-        rows.push_back(row);
-    }
-    return rows;
-}
-
 void ImportIndex::history_row_removed(long row) {
-    // The original position of the current row: count the removed rows before it.
-    long original = row;
-    for (long removed : m_removed) {
-        if (removed <= original) {
-            ++original;
-        } else {
-            break;
+    // The original position of the current row: the place where the kept rows reach row + 1,
+    // found by halving the tree's ranges from the largest down.
+    std::size_t original = 0;
+    long left = row + 1;
+    std::size_t step = 1;
+    while (step * 2 < m_kept_sums.size()) {
+        step *= 2;
+    }
+    for (; step > 0; step /= 2) {
+        if (original + step < m_kept_sums.size() && m_kept_sums[original + step] < left) {
+            original += step;
+            left -= m_kept_sums[original];
         }
     }
-    m_removed.insert(std::lower_bound(m_removed.begin(), m_removed.end(), original), original);
+    if (original >= m_removed.size()) {
+        return;  // no such row
+    }
+    m_removed[original] = true;
+    for (std::size_t i = original + 1; i < m_kept_sums.size(); i += i & (~i + 1)) {
+        m_kept_sums[i] -= 1;
+    }
 }
 
 }  // namespace velmora::ledger

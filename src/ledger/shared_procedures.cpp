@@ -58,6 +58,17 @@ std::string UrlRoot(std::string_view url) {
     return text::left(url, position);
 }
 
+bool is_site_root(std::string_view root) {
+    const std::size_t first_slash = root.find('/');
+    if (first_slash == std::string_view::npos || first_slash < 2 || root[first_slash - 1] != ':' ||
+        root.substr(first_slash, 2) != "//") {
+        return false;
+    }
+    const std::size_t host = first_slash + 2;
+    const std::size_t host_end = root.find('/', host);
+    return host_end != std::string_view::npos && host_end > host;
+}
+
 void CopyText(platform::Platform& platform, std::string_view text) {
     platform.clear_clipboard();
     platform.set_clipboard_text(text);

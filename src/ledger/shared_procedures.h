@@ -24,6 +24,10 @@ std::string url_with_slash(std::string_view url);
 
 // The URL up to and including its fourth "/" (the last slash found when there are fewer).
 std::string UrlRoot(std::string_view url);
+// Whether a root names a site: a scheme, "://", a host and the "/" after it ("http://a.jp/",
+// "http://a.jp/dir/"). A root cut from a URL without a host ("http:/", "http://", the empty
+// text) would be contained in the records of every site.
+bool is_site_root(std::string_view root);
 
 // Empties the clipboard, then puts exactly `text` on it.
 void CopyText(platform::Platform& platform, std::string_view text);

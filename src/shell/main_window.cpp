@@ -17,16 +17,6 @@ namespace {
 constexpr long kInt16Min = std::numeric_limits<short>::min();
 constexpr long kInt16Max = std::numeric_limits<short>::max();
 
-// A number read from zov1.ini as a position in twips; a value no window could take is held at
-// the nearest end of the range rather than overflowing.
-long twips_from(double value) {
-    if (!std::isfinite(value)) {
-        return 0;
-    }
-    constexpr double kLimit = 1e9;
-    return std::lround(std::clamp(value, -kLimit, kLimit));
-}
-
 void load_window_file(ui::Program& program) {
     const auto file = store::load_window_file(program.platform.program_directory());
     if (!file) {
@@ -34,10 +24,10 @@ void load_window_file(ui::Program& program) {
     }
     ui::Form1& form = program.form1;
     if (file->top) {
-        form.set_top(twips_from(*file->top));
+        form.set_top(saved_position(*file->top));
     }
     if (file->left) {
-        form.set_left(twips_from(*file->left));
+        form.set_left(saved_position(*file->left));
     }
     for (std::size_t k = 0; k < file->fields.size() && k < static_cast<std::size_t>(form.Text.size()); ++k) {
         const int index = static_cast<int>(k);
@@ -55,6 +45,14 @@ void place_panels(ui::Form1& form) {
 }
 
 }  // namespace
+
+long saved_position(double value) {
+    if (!std::isfinite(value)) {
+        return 0;
+    }
+    return std::lround(
+        std::clamp(value, static_cast<double>(ui::kLeastTwips), static_cast<double>(ui::kLargestTwips)));
+}
 
 long placement_pixels(long twips) {
     return ui::to_pixels(twips);

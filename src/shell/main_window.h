@@ -23,6 +23,10 @@ void Form_QueryUnload(ui::Program& program);
 // outside that range is held at its nearest end instead of failing.
 void AllBeforeForm(ui::Program& program, long x, long y, long width, long height);
 
+// A number read from zov1.ini as a window position in twips: a value no screen position could
+// take is held at the nearest end of that range before anything is added to it.
+long saved_position(double value);
+
 // Twips to the pixels the placement takes (÷ 15, rounded).
 long placement_pixels(long twips);
 

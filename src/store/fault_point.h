@@ -7,7 +7,9 @@
 
 namespace velmora::store::detail {
 
-enum class FaultPoint { None, Open, Write, Flush, Rename };
+// TempTaken: another program creates a file at the temporary path just before the save
+// creates its own there (after a stale one was removed).
+enum class FaultPoint { None, TempTaken, Open, Write, Flush, Rename };
 
 // The next save fails at `point` (once; FaultPoint::None clears it).
 void inject_fault(FaultPoint point);

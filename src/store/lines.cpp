@@ -63,8 +63,24 @@ bool write_bytes(detail::OutputFile& out, std::string_view bytes, std::error_cod
     return out.write(bytes, ec);
 }
 
-// Writes the temporary file and closes it again, whatever happens.
+// A temporary file left by a save that was cut short, or planted there, is removed, so that the
+// save creates a file of its own; a directory of that name stays, and the save then fails.
+void remove_stale_temp(const std::filesystem::path& temp) {
+    std::error_code ec;
+    const auto type = std::filesystem::symlink_status(temp, ec).type();
+    if (type != std::filesystem::file_type::not_found && type != std::filesystem::file_type::directory) {
+        std::filesystem::remove(temp, ec);
+    }
+    if (detail::fault_due(FaultPoint::TempTaken)) {
+        std::ofstream(temp, std::ios::binary) << "taken";
+    }
+}
+
+// Writes the temporary file and closes it again, whatever happens. The file is created anew,
+// never opened when it exists: one that another program made keeps that program's owner and
+// permissions, and renamed over a data file it would hand them on.
 std::optional<StepFailure> write_temp(const std::filesystem::path& temp, std::string_view bytes) {
+    remove_stale_temp(temp);
     detail::OutputFile out;
     std::error_code ec;
     if (!run_step(FaultPoint::Open, ec, [&] { return out.open(temp, ec); })) {

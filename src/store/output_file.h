@@ -16,7 +16,7 @@ public:
     OutputFile(const OutputFile&) = delete;
     OutputFile& operator=(const OutputFile&) = delete;
 
-    // Creates the file, replacing any file of that name.
+    // Creates the file; fails when a file of that name exists (it is never opened and reused).
     bool open(const std::filesystem::path& file, std::error_code& ec);
     bool write(std::string_view bytes, std::error_code& ec);
     // Waits until the written bytes are on the disk.

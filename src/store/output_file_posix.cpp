@@ -31,7 +31,8 @@ OutputFile::~OutputFile() {
 }
 
 bool OutputFile::open(const std::filesystem::path& file, std::error_code& ec) {
-    const int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    // The permissions are those a new file gets in the folder (0666 less the umask).
+    const int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0) {
         ec = last_error();
         return false;

@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "text/step_count.h"
+
 namespace velmora::text {
 namespace {
 
@@ -84,6 +86,7 @@ std::size_t byte_offset(std::string_view s, long chars) {
         skip_char(s, pos);
         ++i;
     }
+    count_steps(static_cast<std::uint64_t>(i));
     return pos;
 }
 
@@ -94,6 +97,7 @@ long count_chars(std::string_view s) {
         skip_char(s, pos);
         ++n;
     }
+    count_steps(static_cast<std::uint64_t>(n));
     return n;
 }
 

@@ -31,6 +31,12 @@ struct Geometry {
 // nearest whole number. screen_scale.h gives the pixels of other densities.
 int to_pixels(long twips);
 
+// The range of a window's place and size in twips: what a 16-bit screen position in pixels holds.
+// Places and sizes read from the settings files are held within it before any arithmetic, so that
+// no sum of them overflows a 32-bit long.
+inline constexpr long kLeastTwips = -32768L * 15;
+inline constexpr long kLargestTwips = 32767L * 15;
+
 class Control {
 public:
     Control(ControlKind kind, std::string name, int index);
@@ -130,6 +136,9 @@ public:
     void set_text(std::string_view text) { set_caption(text); }
     bool multiline() const { return m_multiline; }
     void set_multiline(bool multiline) { m_multiline = multiline; }
+    // A password box: a desktop shows its text masked and hands it to no other program.
+    bool password() const { return m_password; }
+    void set_password(bool password) { m_password = password; }
     // Selection in characters.
     long sel_start() const { return m_sel_start; }
     long sel_length() const { return m_sel_length; }
@@ -137,6 +146,7 @@ public:
 
 private:
     bool m_multiline = false;
+    bool m_password = false;
     long m_sel_start = 0;
     long m_sel_length = 0;
 };

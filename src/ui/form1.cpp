@@ -60,6 +60,7 @@ Form1::Form1() : Window("Form1") {
     place(Text5, 780, 600, 1335, 315, nullptr, &Frame3);
     place(Label4, 60, 1020, 700, 255, "パス", &Frame3);
     place(Text6, 780, 960, 1335, 315, nullptr, &Frame3);
+    Text6.set_password(true);
     place(Command15, 60, 2880, 495, 315, "編集", &Frame3);
     place(Command11, 570, 2880, 495, 315, "削除", &Frame3);
     place(Command3, 1080, 2880, 495, 315, "上", &Frame3);

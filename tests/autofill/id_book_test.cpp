@@ -1,4 +1,7 @@
 #include "autofill/id_book.h"
+
+#include <functional>
+
 #include "autofill_fixture.h"
 #include "store/store.h"
 
@@ -34,6 +37,29 @@ TEST_F(IdBook, RegisteringAppendsAnEntryWithTheWholePasswordAndSaves) {
     form().List2.on_dblclick();
     EXPECT_EQ(platform.take_events(), activated_then({tab_text("me"), tab_text("pa/ss")}));
     EXPECT_EQ(sends, 1);
+}
+
+// The password box is a password box; registering, by button or by Enter, empties all three
+// boxes, so that neither "編集" nor a registration leaves a password on the screen for long.
+TEST_F(IdBook, ThePasswordBoxIsMaskedAndTheBoxesAreEmptiedOnRegistering) {
+    EXPECT_TRUE(form().Text6.password());
+    EXPECT_FALSE(form().Text4.password());
+    EXPECT_FALSE(form().Text5.password());
+    const std::function<void()> registrations[] = {[this] { form().Text6.on_keydown(13); },
+                                                   [this] { form().Command20.on_click(); }};
+    for (const auto& register_boxes : registrations) {
+        form().Text4.set_text("site");
+        form().Text5.set_text("id");
+        form().Text6.set_text("secret");
+        register_boxes();
+        EXPECT_EQ(form().Text4.text(), "");
+        EXPECT_EQ(form().Text5.text(), "");
+        EXPECT_EQ(form().Text6.text(), "");
+    }
+    EXPECT_EQ(form().IdTexts, (Lines{"site/id/secret", "site/id/secret", ""}));
+    select(1);
+    form().Command15.on_click();  // 編集 fills the boxes again, the password masked
+    EXPECT_EQ(form().Text6.text(), "secret");
 }
 
 TEST_F(IdBook, EnterInTheFirstTwoBoxesRegistersNothing) {

@@ -134,6 +134,32 @@ TEST_F(RowButtons, AnEmptyOfferedPartTypesNothingButStillRecords) {
     EXPECT_EQ(sends, 1);
 }
 
+// Characters below U+0020 and U+007F never reach the keyboard from a user text: a carriage return
+// would be Enter and could submit a form half filled. Everything else is typed as it stands.
+TEST_F(RowButtons, ControlCharactersOfUserTextsAreNotTyped) {
+    const struct {
+        const char* text;
+        const char* typed;
+    } cases[] = {
+        {"山田\r\n太郎", "山田太郎"},
+        {"a\tb\x7f\x1b[0m", "ab[0m"},
+        {"\x01x\x1f", "x"},
+        {" ～〜€\u0080", " ～〜€\u0080"},  // a blank, and characters above U+007F, stay
+    };
+    launch_browser();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(typeable(c.text), c.typed);
+        fill_row(5, {c.text, "", "", ""});
+        form().Command1[5].on_click();
+        EXPECT_EQ(platform.take_events(), activated_then({tab_text(c.typed)}));
+        SendTabRightText(platform, c.text);
+        EXPECT_EQ(platform.take_events(),
+                  (Events{send("{TAB}"), send("+({TAB})"), send("{RIGHT}"), type(c.typed)}));
+        EXPECT_EQ(form().Text[26].text(), c.text);  // the field keeps what the file held
+    }
+}
+
 TEST_F(RowButtons, TheSendingPrimitivesSendNothingForTheEmptyText) {
     SendTabText(platform, "");
     SendTabRightText(platform, "");

@@ -1,6 +1,7 @@
 #include "autofill/runner.h"
 #include "autofill/flowchart_code.h"
 #include "autofill_fixture.h"
+#include "text/step_count.h"
 
 namespace velmora::autofill::testing {
 namespace {
@@ -88,6 +89,39 @@ TEST_F(Runner, UserTextsInStepsAreNeverKeyNotation) {
     run("01%T02%T03%T05%T");
     EXPECT_EQ(platform.take_events(),
               activated_then({tab_text("a+b@example.jp"), tab_text("50%"), tab_text("(株)"), tab_text("{")}));
+}
+
+// A long code (zov3.ini may hold anything) is read from its start to its end once: doubling it at
+// most doubles the characters walked, for the runner and for the editor's line texts alike.
+TEST_F(Runner, DoublingACodeAtMostDoublesTheWork) {
+    set_field(1, "山田");
+    const auto work = [this](int repeats) {
+        std::string code;
+        for (int i = 0; i < repeats; ++i) {
+            code += "01ああ%T%U03%T99";
+        }
+        const text::StepCount steps;
+        const std::vector<KeyStep> translated = translate_code(form(), code);
+        const std::string joined = AddList4a(form(), code);
+        EXPECT_EQ(translated.size(), 2u * static_cast<std::size_t>(repeats));
+        return steps.taken();
+    };
+    const std::uint64_t once = work(2000);
+    const std::uint64_t twice = work(4000);
+    EXPECT_LE(twice, 2 * once + once / 10);
+    EXPECT_LE(once, 10u * 2000 * 14);  // a few steps for each of the code's characters
+}
+
+// Control characters in a profile text (a data file may hold a carriage return) are not typed;
+// the field keeps them.
+TEST_F(Runner, ControlCharactersInStepsAreNotTyped) {
+    set_field(1, "a\rb");
+    set_field(2, "\t\x7f\x01");
+    launch_browser();
+    run("01%T02%T");
+    EXPECT_EQ(platform.take_events(),
+              activated_then({tab_text("ab"), {send("{TAB}"), send("+({TAB})"), send("{TAB}")}}));
+    EXPECT_EQ(form().Text[1].text(), "a\rb");
 }
 
 TEST_F(Runner, NothingHappensWithoutABrowserOrASelection) {

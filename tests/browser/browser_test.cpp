@@ -45,6 +45,41 @@ TEST(Browser, UrlAloneOpensInANewBrowserThenReusesIt) {
     EXPECT_EQ(desk.platform.clipboard_text(), "http://a.example/x/");
 }
 
+// A desktop where another program puts its own text on the clipboard while the program waits
+// for the browser to come to the front; it notes what the clipboard held when Ctrl+V went out.
+class BusyClipboardDesktop : public platform::MemoryPlatform {
+public:
+    bool activate_task(std::optional<platform::TaskId> task, platform::Wait wait) override {
+        const bool ok = MemoryPlatform::activate_task(task, wait);
+        set_clipboard_text("the user's copied password");
+        return ok;
+    }
+    bool send_keys(std::string_view notation) override {
+        if (notation == "^V") {
+            pasted.push_back(clipboard_text());
+        }
+        return MemoryPlatform::send_keys(notation);
+    }
+    std::vector<std::string> pasted;
+};
+
+// The URL goes on the clipboard right before Alt+D, Ctrl+V, Enter, so the browser gets the
+// contest, whatever happened to the clipboard during the questions and the wait.
+TEST(Browser, TheUrlIsPutOnTheClipboardRightBeforeItIsPasted) {
+    BusyClipboardDesktop desktop;
+    desktop.set_now({2001, 5, 10, 9, 0, 0});
+    ui::Program program(desktop);
+    desktop.set_title_lookup([&program](std::string_view title) { return program.has_window_titled(title); });
+    program.form1.Today = "2001/05/10";
+    wire_browser_button(program);
+    program.form1.BrowserTask = desktop.launch("C:\\Browser\\browser.exe http://a.example/");
+    for (const char* contest : {"http://a.example/x/", "2001/05/31http://b.example/y/"}) {
+        desktop.set_clipboard_text(contest);
+        program.form1.Command2.on_click();
+    }
+    EXPECT_EQ(desktop.pasted, (Lines{"http://a.example/x/", "http://b.example/y/"}));
+}
+
 TEST(Browser, ClosedBrowserIsLaunchedAnew) {
     Desk desk;
     desk.program.form1.BrowserTask = 4;

@@ -205,6 +205,32 @@ TEST_F(WindowLife, AMalformedSettingsFileStopsQuietlyAtTheBadLine) {
     }
 }
 
+// A saved size beyond what a screen shows is held at the largest one before the window adds to
+// it (on Windows a long has 32 bits: 2,147,483,647 + 500 would overflow); a number past that
+// is no size, as before, and stops the load.
+TEST_F(WindowLife, HugeSizesAreHeldAtTheLargestScreenSize) {
+    const struct {
+        const char* width;
+        const char* height;
+        long want_width;
+        long want_height;
+    } cases[] = {
+        {" 2147483647 ", " 491506 ", ui::kLargestTwips, ui::kLargestTwips},
+        {" 100000 ", " 1E+9 ", 100000, 6000},  // an exponent is no plain number
+        {" 491505 ", " 8000.4 ", 491505, 8000},
+        {" 2147483648 ", " 5000 ", 7335, 6000},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.width);
+        write_workfile("zov6.ini", settings_lines(c.width, c.height, {}, {}));
+        restart();
+        EXPECT_EQ(form().width(), c.want_width);
+        EXPECT_EQ(form().height(), c.want_height);
+        EXPECT_EQ(form().Frame1.geometry().width, c.want_width + 500);
+        EXPECT_EQ(form().Frame1.geometry().height, c.want_height + 500);
+    }
+}
+
 TEST_F(WindowLife, BlanksAroundValuesAreIgnored) {
     write_workfile("zov6.ini",
                    settings_lines("  9000", "4000  ", {" True ", "False", "True", "False", "False"},

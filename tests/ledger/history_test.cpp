@@ -40,6 +40,19 @@ TEST(HDK, ReplacesRootRecordsAndKeepsDeeperOnes) {
     EXPECT_TRUE(desk.events().empty());
 }
 
+// A contest URL without a host has no site root: recording it removes no record, not even one
+// whose URL is that cut root or empty.
+TEST(HDK, ARootWithoutAHostRemovesNothing) {
+    for (const char* url : {"http:/x.y", "abc"}) {
+        Desk desk;
+        const Lines kept{record("2001/01/01", "2001/01/31", "http:/"), "2001/01/012001/01/310aaaa"};
+        desk.history(kept);
+        opened(desk, url);
+        HDK(desk.program);
+        EXPECT_EQ(desk.history(), (Lines{kept[0], kept[1], made("2001/05/10", "1", url)})) << url;
+    }
+}
+
 TEST(HDK, RecordsOncePerOpening) {
     Desk desk;
     opened(desk, kRoot);

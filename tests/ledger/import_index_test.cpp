@@ -106,16 +106,19 @@ TEST(ImportIndex, AnImportEndsAsItsChecksOneByOneDo) {
 }
 
 // Rows the index names are positions in the lists as they are now: after a removal the later
-// history rows move up, and stock rows added since the index was made are named too. (A row of
+// history rows move up. The stock entries added since the index was made count too. (A row of
 // another site whose host ends alike would be named as well: the check reads it in full.)
 TEST(ImportIndex, NamesRowsWhereTheyAreNow) {
     const Lines history = {"a http://site.example/x/", "b http://other.test/", "c http://site.example/x/"};
     const Lines stock = {"http://site.example/x/1"};
-    ImportIndex index(history, stock, {"http://site.example/x/"});
+    ImportIndex index(history, stock, {"http://site.example/x/", "http://other.test/"});
     EXPECT_EQ(index.history_rows_with("http://site.example/x/"), (std::vector<long>{2, 0}));
     index.history_row_removed(0);
     EXPECT_EQ(index.history_rows_with("http://site.example/x/"), (std::vector<long>{1}));
-    EXPECT_EQ(index.stock_rows_with("http://site.example/x/", 3), (std::vector<long>{0, 1, 2}));
+    EXPECT_EQ(index.stocked("http://site.example/x/"), true);
+    EXPECT_EQ(index.stocked("http://other.test/"), false);
+    index.stock_row_added("2001/06/01http://other.test/");
+    EXPECT_EQ(index.stocked("http://other.test/"), true);
     EXPECT_EQ(index.history_rows_with("http://"), std::nullopt);               // shorter than a key
     EXPECT_EQ(index.history_rows_with("http://unknown.test/"), std::nullopt);  // not asked for
 }

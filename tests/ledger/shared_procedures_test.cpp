@@ -72,6 +72,29 @@ TEST(UrlRoot, StopsAtTheFourthSlash) {
     EXPECT_EQ(UrlRoot("no slash"), "");
 }
 
+// Only a root with a scheme, "://", a host and the slash after it names a site; the roots cut
+// from URLs without a host would be contained in records of every site.
+TEST(UrlRoot, NamesASiteOnlyWithSchemeHostAndSlash) {
+    const struct {
+        const char* url;
+        bool site;
+    } cases[] = {
+        {"http://host/dir/page.html", true},
+        {"https://a.example/", true},
+        {"htt://x/", true},
+        {"http:/x.y", false},
+        {"http://host", false},
+        {"http:///x/y/", false},
+        {"://host/", false},
+        {"no slash", false},
+        {"", false},
+        {"a/b://c/d/", false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(is_site_root(UrlRoot(c.url)), c.site) << c.url;
+    }
+}
+
 TEST(AddUrlSlash, CompletesDirectoriesAndLeavesTheOriginalOnTheClipboard) {
     struct Row {
         const char* url;

@@ -3,10 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <fstream>
 
 #include "platform/memory_platform.h"
 #include "shell/application.h"
+#include "shell/main_window.h"
 #include "shell/tray.h"
 #include "store/store.h"
 
@@ -84,6 +86,21 @@ TEST_F(MainWindowTest, SavedPositionsArePlacedInPixelsWithinTheRangeThePlacement
         Application app(fresh);
         app.start();
         EXPECT_EQ(fresh.take_events(), std::vector<std::string>{c.event}) << c.top << " / " << c.left;
+    }
+}
+
+// A position read from zov1.ini is held within what a 16-bit pixel position takes before any
+// arithmetic (on Windows a long has 32 bits).
+TEST_F(MainWindowTest, SavedPositionsAreHeldWithinTheScreenRange) {
+    const struct {
+        double saved;
+        long twips;
+    } cases[] = {
+        {9000, 9000},      {-15.4, -15},       {2147483647.0, 491505}, {1e300, 491505},
+        {-1e300, -491520}, {491505.4, 491505}, {-491520.0, -491520},   {std::nan(""), 0},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(saved_position(c.saved), c.twips) << c.saved;
     }
 }
 

@@ -1,3 +1,4 @@
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
@@ -59,6 +60,47 @@ TEST(ReplaceFile, SystemRefusalIsReportedWithTheOldFileIntact) {
     EXPECT_EQ(r.file, "zov5.ini");
     EXPECT_TRUE(r.reason.starts_with("open: ")) << r.reason;
     EXPECT_EQ(dir.bytes("zov5.ini"), kOldBytes);
+}
+
+// A temporary file planted beside a data file (a stale one, or another user's, with its own owner
+// and permissions) is never written into and renamed over the data file: it is removed, and the
+// save creates a file of its own, which has the permissions a new file gets in the folder.
+TEST(ReplaceFile, APlantedTemporaryFileIsReplacedNotReused) {
+    testing::TempDir dir;
+    dir.put("zov4.ini", "a/b/c\r\n");
+    dir.put("zov4.ini.tmp", "planted");
+    const auto planted = dir / "zov4.ini.tmp";
+    ::chmod(planted.c_str(), 0604);
+    const bool other_owner = ::geteuid() == 0 && ::chown(planted.c_str(), 65534, 65534) == 0;
+    struct stat before {};
+    ASSERT_EQ(::stat(planted.c_str(), &before), 0);
+    const mode_t mask = ::umask(022);
+    ::umask(mask);
+
+    ASSERT_TRUE(save_id_book(dir.path(), {"x/y/z"}).ok);
+    EXPECT_EQ(dir.bytes("zov4.ini"), "x/y/z\r\n");
+    struct stat after {};
+    ASSERT_EQ(::stat((dir / "zov4.ini").c_str(), &after), 0);
+    EXPECT_EQ(after.st_mode & 0777, 0666 & ~mask);
+    EXPECT_EQ(after.st_uid, ::geteuid());
+    if (other_owner) {
+        EXPECT_NE(after.st_uid, before.st_uid);
+    }
+    EXPECT_FALSE(std::filesystem::exists(planted));
+}
+
+// Another program creates the temporary file in the moment between the removal of a stale one and
+// the save's own creation: the save fails and keeps the data file; nothing planted reaches it.
+TEST(ReplaceFile, ATemporaryFileTakenInTheMeantimeFailsTheSave) {
+    testing::TempDir dir;
+    dir.put("zov5.ini", kOldBytes);
+    detail::inject_fault(FaultPoint::TempTaken);
+    const SaveResult r = save_stock(dir.path(), {"2001/06/30http://new/"});
+    EXPECT_FALSE(r.ok);
+    EXPECT_TRUE(r.reason.starts_with("open: ")) << r.reason;
+    EXPECT_EQ(dir.bytes("zov5.ini"), kOldBytes);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+    EXPECT_TRUE(save_stock(dir.path(), {"2001/06/30http://new/"}).ok);
 }
 
 TEST(ReplaceFile, ReadOnlyDirectoryKeepsTheOldFile) {

@@ -1,7 +1,8 @@
 // The Win32 platform against the real desktop under Wine: clipboard, message boxes, directories,
 // launching Notepad, activating it, typing into it and sending keys (also in a run of sends
 // watched for the user's input), refusing to send when the window in front is no longer the one
-// activated, the data protection, and the browser's command line against the system's splitting. Prints one
+// activated, the data protection, and the browser's command line against the system's
+// splitting; which window a browser's task activates, and the single-instance lock. Prints one
 // line per check and ends with "N passed, M failed".
 
 #include <windows.h>
@@ -14,6 +15,8 @@
 #include "platform/platform_contract.h"
 #include "platform_check_launch.h"
 #include "platform_check_support.h"
+#include "platform_check_tasks.h"
+#include "trace.h"
 #include "wide.h"
 #include "win32_platform.h"
 
@@ -123,6 +126,7 @@ void typing_checks(velmora::win32::Win32Platform& desktop, Check& check) {
 }  // namespace
 
 int wmain() {
+    velmora::win32::start_trace_from_environment();
     velmora::win32::Win32Platform desktop;
     Check check;
     // The contract the headless desktop keeps in the test suite, on the real desktop.
@@ -134,5 +138,7 @@ int wmain() {
     directory_checks(desktop, check);
     typing_checks(desktop, check);
     velmora::probe::launch_checks(desktop, check);
+    velmora::probe::browser_task_checks(desktop, check);
+    velmora::probe::single_instance_checks(check);
     return check.finish();
 }

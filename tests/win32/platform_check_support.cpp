@@ -9,6 +9,8 @@ namespace {
 
 HWND g_notepad = nullptr;
 
+}  // namespace
+
 void pump(int milliseconds) {
     const DWORD end = GetTickCount() + static_cast<DWORD>(milliseconds);
     MSG msg{};
@@ -20,8 +22,6 @@ void pump(int milliseconds) {
         Sleep(20);
     }
 }
-
-}  // namespace
 
 void Check::operator()(const char* name, bool ok) {
     std::printf("%s  %s\n", ok ? "ok    " : "FAILED", name);

@@ -20,6 +20,9 @@ private:
     int m_failed = 0;
 };
 
+// Handles this thread's messages for a while (the desktop's notices arrive with them).
+void pump(int milliseconds);
+
 // Waits for a message box with this title and presses the button with this id.
 void press_box_button(const wchar_t* title, int button);
 

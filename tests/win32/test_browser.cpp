@@ -4,10 +4,12 @@
 // (a new page: the form starts empty, the focus in its first field). After every change the whole
 // record (pages loaded and the text of every filled field) is written to the log file.
 //
-//   velmora-test-browser [--log FILE] [--title CAPTION] [URL]
+//   velmora-test-browser [--log FILE] [--title CAPTION] [--class NAME] [URL]
 //
 // With VELMORA_BROWSER_HANDOFF set in the environment it behaves like a modern browser: when a
-// copy is already running, the URL is handed to it (WM_COPYDATA) and the new process ends at once.
+// copy is already running, the URL is handed to it (WM_COPYDATA) and the new process ends at once;
+// the running copy loads it and brings its window to the front. --class gives the window another
+// class name (the platform check passes the program's own, to stand in for a stranger's window).
 
 #include <windows.h>
 
@@ -144,6 +146,7 @@ LRESULT CALLBACK window_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lpar
             if (data->dwData == kHandOff) {
                 load(std::wstring(static_cast<const wchar_t*>(data->lpData), data->cbData / sizeof(wchar_t)),
                      L"handoff");
+                SetForegroundWindow(hwnd);
             }
             return TRUE;
         }
@@ -177,6 +180,9 @@ bool hand_off(const std::wstring& url) {
     if (running == nullptr) {
         return false;
     }
+    DWORD running_process = 0;
+    GetWindowThreadProcessId(running, &running_process);
+    AllowSetForegroundWindow(running_process);  // as a browser lets its running copy come to the front
     COPYDATASTRUCT data{kHandOff, static_cast<DWORD>(url.size() * sizeof(wchar_t)),
                         const_cast<wchar_t*>(url.c_str())};
     SendMessageW(running, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data));
@@ -195,12 +201,13 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
     int argc = 0;
     wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
     std::wstring title = kDefaultTitle;
+    std::wstring window_class = kClass;
     std::wstring url;
     g.log_path = default_log();
     for (int i = 1; i < argc; ++i) {
         const std::wstring arg = argv[i];
-        if ((arg == L"--log" || arg == L"--title") && i + 1 < argc) {
-            (arg == L"--log" ? g.log_path : title) = argv[++i];
+        if ((arg == L"--log" || arg == L"--title" || arg == L"--class") && i + 1 < argc) {
+            (arg == L"--log" ? g.log_path : arg == L"--title" ? title : window_class) = argv[++i];
         } else {
             url = arg;
         }
@@ -214,10 +221,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
     wc.hInstance = instance;
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = kClass;
+    wc.lpszClassName = window_class.c_str();
     RegisterClassW(&wc);
-    g.window = CreateWindowExW(0, kClass, title.c_str(), WS_OVERLAPPEDWINDOW, 20, 20, 410, 340, nullptr,
-                               nullptr, instance, nullptr);
+    g.window = CreateWindowExW(0, window_class.c_str(), title.c_str(), WS_OVERLAPPEDWINDOW, 20, 20, 410, 340,
+                               nullptr, nullptr, instance, nullptr);
     load(url, L"start");
     ShowWindow(g.window, show);
     MSG msg{};

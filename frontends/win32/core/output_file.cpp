@@ -22,8 +22,9 @@ OutputFile::~OutputFile() {
 }
 
 bool OutputFile::open(const std::filesystem::path& file, std::error_code& ec) {
+    // A new file takes the permissions the folder hands on to the files made in it.
     const HANDLE h =
-        CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+        CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE) {
         ec = last_error();
         return false;
