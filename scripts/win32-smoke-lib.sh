@@ -137,6 +137,11 @@ probe_show() {
     return "${PIPESTATUS[0]}"
 }
 
+# The probe's listing of a window shows exactly one password box.
+one_password_box() {
+    [[ "$(grep -c '(password)' "$1")" == 1 ]]
+}
+
 probe_menu_opens() {
     probe menu "$1" "$2" && probe wait "$3" 15 && sleep 1
 }

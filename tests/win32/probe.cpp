@@ -3,7 +3,7 @@
 //   velmora-probe gone TITLE SECONDS    no visible window with this caption is left
 //   velmora-probe show TITLE            sizes and visible controls; controls cut off by
 //                                       the window's edge or overlapping another, and captions
-//                                       wider than their control are marked
+//                                       wider than their control are marked, as are password boxes
 //   velmora-probe calendar W H          the same for the window of the month calendar, which
 //                                       is at least W x H pixels and shows the calendar whole
 //   velmora-probe size TITLE W H        the window's outer size is W x H pixels
@@ -84,6 +84,10 @@ int show(HWND hwnd, const std::wstring& title) {
         if (child.group_box) {
             print(line + "  (frame)");
             continue;
+        }
+        if (_wcsicmp(child.window_class.c_str(), L"Edit") == 0 &&
+            (GetWindowLongPtrW(child.hwnd, GWL_STYLE) & ES_PASSWORD) != 0) {
+            line += "  (password)";
         }
         if (cut) {
             line += "  CUT OFF";
