@@ -1,0 +1,62 @@
+#pragma once
+// 自動判別: which parser explains a newsletter best. Every format's parser and the general
+// extractor run over the clipboard on scratch extraction state, never on the window's lists;
+// their results are scored and compared by one rule (choose_parser, in format_detection.cpp).
+//
+//   const Detection d = detect_format(platform, form);   // d.mail_no: 0 to 25, or generic
+
+#include <array>
+#include <string_view>
+
+#include "extract/extraction_window.h"
+#include "formats/parsers.h"
+#include "platform/platform.h"
+#include "ui/form3.h"
+
+namespace velmora::extract {
+
+// How well one parse explains the newsletter.
+struct ParseScore {
+    long complete = 0;    // contests with a title, a deadline row that is a date, a URL row with "htt"
+    long incomplete = 0;  // the other contests
+    friend bool operator==(const ParseScore&, const ParseScore&) = default;
+};
+
+// The parser of a MailNo: a format's (0 to 25) or the general extractor; null for any other.
+formats::Parser parser_of(long mail_no);
+
+// "yyyy/mm/dd" of a day that exists.
+bool is_date_text(std::string_view text);
+// The score of the contests a parse left in the form's lists.
+ParseScore score_of(const ui::Form3& form);
+
+enum class Chosen {
+    Format,            // the best format, which found complete contests
+    GenericOutscores,  // the general extractor found far more complete contests than any format
+    NoFormatFits,      // no format found a complete contest: the general extractor's result
+    OnlyIncomplete,    // neither found a complete contest; the format that found the most contests
+};
+
+struct Detection {
+    long mail_no = kGenericMailNo;  // 0 to 25 for a format, kGenericMailNo for the general extractor
+    Chosen why = Chosen::NoFormatFits;
+    ParseScore score;  // the chosen parse's
+};
+
+struct ParserScores {
+    std::array<ParseScore, ui::kFormatCount> formats;  // by MailNo
+    ParseScore generic;
+};
+
+// Every format's parser and the general extractor over the clipboard text, each on scratch
+// state that starts as the window's (a parser may read what the last parse left, such as Mode),
+// so that each score is that of the parse the window would show. Clipboard and window stay untouched.
+ParserScores score_every_parser(platform::Platform& platform, const ui::Form3& window);
+
+// The rule alone.
+Detection choose_parser(const ParserScores& scores);
+
+// score_every_parser, then the rule.
+Detection detect_format(platform::Platform& platform, const ui::Form3& window);
+
+}  // namespace velmora::extract

@@ -1,0 +1,209 @@
+// 自動判別: the score of a parse, the rule that compares the parsers, and the window path on
+// every sample newsletter of the 26 formats, which must give exactly what its own format gives.
+#include "extract/format_detection.h"
+
+#include "extract/primitives.h"
+#include "extract_fixture.h"
+#include "formats/newsletter_samples.h"
+#include "ledger/shared_procedures.h"
+
+namespace velmora::extract::testing {
+namespace {
+
+namespace fs = std::filesystem;
+using velmora::testing::clipboard_text_of;
+using velmora::testing::Expectation;
+using velmora::testing::expectation_files;
+using velmora::testing::expect_rows;
+using velmora::testing::read_expectation;
+
+TEST(FormatDetection, DateTextsAreTenCharactersOfARealDay) {
+    const std::vector<std::pair<std::string, bool>> cases = {
+        {"2001/05/31", true},  {"2000/02/29", true},   {"2001/02/29", false}, {"2001/13/01", false},
+        {"2001/5/31", false},  {"2001-05-31", false},  {"2001/05/3a", false}, {"", false},
+        {"http://a/", false},  {" 2001/05/31", false}, {"２００１/05/31", false},
+    };
+    for (const auto& [text, date] : cases) {
+        EXPECT_EQ(is_date_text(text), date) << text;
+    }
+}
+
+TEST(FormatDetection, ACompleteContestHasATitleADateAndAUrl) {
+    ui::Form3 form;
+    const auto entry = [&](std::string_view title, std::vector<std::string_view> data) {
+        form.List1.add_item(title);
+        form.List3.add_item(title);
+        for (const std::string_view row : data) {
+            form.List3.add_item(row);
+        }
+    };
+    entry("01 旅行券", {"2001/05/31", "http://a.example/"});   // complete
+    entry("02 図書カード", {"2001/05/31", "https://b/"});       // complete
+    entry("03 お米", {"2001/05/31"});                           // no URL
+    entry("04 ペン", {"2001/05/31", "応募はこちら"});           // a URL row without "htt"
+    entry("05 ノート", {"未定", "http://e.example/"});          // no date
+    entry("06 ", {"2001/05/31", "http://f.example/"});          // a number, no prize
+    entry("07 時計", {"http://g.example/"});                    // a URL alone, no deadline
+    entry("08 傘", {"2001/06/01", "URL:http://h.example/"});    // "htt" inside the row counts
+    EXPECT_EQ(score_of(form), (ParseScore{3, 5}));
+}
+
+ParserScores with(std::vector<std::pair<int, ParseScore>> formats, ParseScore generic) {
+    ParserScores scores;
+    for (const auto& [code, score] : formats) {
+        scores.formats.at(static_cast<std::size_t>(code - 100)) = score;
+    }
+    scores.generic = generic;
+    return scores;
+}
+
+TEST(FormatDetection, TheRuleRanksCompleteThenIncompleteThenCodeAndHandicapsTheGeneralExtractor) {
+    struct Case {
+        const char* what;
+        ParserScores scores;
+        long mail_no;
+        Chosen why;
+    };
+    const std::vector<Case> cases = {
+        {"most complete", with({{100, {3, 0}}, {117, {5, 4}}}, {}), 17, Chosen::Format},
+        {"tie: fewer incomplete", with({{106, {5, 2}}, {117, {5, 1}}}, {}), 17, Chosen::Format},
+        {"tie: lower code", with({{121, {4, 0}}, {109, {4, 0}}}, {}), 9, Chosen::Format},
+        {"the general extractor within its handicap", with({{110, {3, 0}}}, {7, 0}), 10, Chosen::Format},
+        {"the general extractor beyond it", with({{110, {3, 0}}}, {8, 0}), kGenericMailNo,
+         Chosen::GenericOutscores},
+        {"one chance match against ten", with({{104, {1, 0}}}, {10, 0}), kGenericMailNo, Chosen::GenericOutscores},
+        {"no format complete", with({{101, {0, 9}}}, {2, 0}), kGenericMailNo, Chosen::NoFormatFits},
+        {"nothing complete: the most contests", with({{105, {0, 2}}, {113, {0, 3}}, {119, {0, 3}}}, {0, 1}), 13,
+         Chosen::OnlyIncomplete},
+        {"nothing at all", with({}, {}), kGenericMailNo, Chosen::NoFormatFits},
+    };
+    for (const Case& c : cases) {
+        const Detection d = choose_parser(c.scores);
+        EXPECT_EQ(d.mail_no, c.mail_no) << c.what;
+        EXPECT_EQ(static_cast<int>(d.why), static_cast<int>(c.why)) << c.what;
+    }
+}
+
+using AutomaticChoice = ExtractFixture;
+
+// Everything a choice in 項目抽出 leaves in the window.
+struct WindowState {
+    long mail_no = 0;
+    std::vector<std::string> lists[3];
+    std::vector<std::string> lines;
+    long line_no = 0, item_no = 0, mode = 0;
+    std::string memo, pend, work, text1;
+    bool operator==(const WindowState&) const = default;
+};
+
+WindowState state_of(const ui::Form3& f) {
+    return {f.MailNo,  {f.List1.rows().to_vector(), f.List2.rows().to_vector(), f.List3.rows().to_vector()},
+            f.Lines.to_vector(), f.LineNo, f.ItemNo, f.Mode, f.Memo, f.Pend, f.Work, f.Text1.text()};
+}
+
+// The window path: each sample on the clipboard of a program just started, 自動判別 chosen from
+// the menu. The lists must be those its format's parser gives (the .expect file), and the whole
+// state that of choosing the format itself. A sample on which its own parser finds no contest
+// (a parser's edge case) leaves no format to choose: the general extractor's result is shown.
+TEST_F(AutomaticChoice, EverySampleNewsletterGivesWhatItsOwnFormatGives) {
+    int checked = 0;
+    for (const fs::path& expect_file : expectation_files()) {
+        const Expectation e = read_expectation(expect_file);
+        const std::string name = expect_file.stem().string();
+        const std::string newsletter = clipboard_text_of(fs::path(expect_file).replace_extension(".txt"));
+        desktop.set_now(e.now);
+        desktop.set_clipboard_text(newsletter);
+        const bool found = !e.lists[0].empty();
+        restart();
+        open_window();
+        found ? form().pre[e.code - 100].on_click() : form().preGeneric.on_click();
+        const WindowState own = state_of(form());
+
+        restart();
+        open_window();
+        form().Label1.set_colour(ui::Colour::Red);  // what a detail view may have left
+        form().preAuto.on_click();
+        EXPECT_TRUE(state_of(form()) == own) << name;
+        EXPECT_EQ(form().Label1.caption(), found ? form().pre[e.code - 100].caption() : "該当形式なし：汎用") << name;
+        EXPECT_EQ(form().Label1.colour(), ui::Colour::Normal) << name;
+        EXPECT_EQ(desktop.clipboard_text(), newsletter) << name;
+        if (found) {
+            expect_rows("List1", e.lists[0], form().List1.rows().to_vector(), name);
+            expect_rows("List2", e.lists[1], form().List2.rows().to_vector(), name);
+            expect_rows("List3", e.lists[2], form().List3.rows().to_vector(), name);
+        }
+        checked += found ? 1 : 0;
+    }
+    EXPECT_GE(checked, 46);
+}
+
+// The state a parse starts from counts: format 102 keeps the Mode the last parse left, and the
+// choice is scored and shown from that same state.
+TEST_F(AutomaticChoice, AChoiceAfterAnotherParseIsStillTheFormatsOwn) {
+    for (const char* stem : {"f101_weekly", "f102_weekly"}) {
+        desktop.set_clipboard_text(clipboard_text_of(fs::path(VELMORA_TEST_DATA_DIR) / "newsletters" / (std::string(stem) + ".txt")));
+        open_window();
+        form().preAuto.on_click();
+    }
+    const WindowState chosen = state_of(form());
+    restart();
+    desktop.set_clipboard_text(clipboard_text_of(fs::path(VELMORA_TEST_DATA_DIR) / "newsletters" / "f101_weekly.txt"));
+    open_window();
+    form().pre[1].on_click();
+    desktop.set_clipboard_text(clipboard_text_of(fs::path(VELMORA_TEST_DATA_DIR) / "newsletters" / "f102_weekly.txt"));
+    form().pre[2].on_click();
+    EXPECT_TRUE(state_of(form()) == chosen);
+    EXPECT_EQ(form().MailNo, 2);
+}
+
+TEST_F(AutomaticChoice, TheNewItemsComeFirstAlwaysOfferedAndNeverStored) {
+    std::vector<std::string> settings(33, "False");  // every format hidden
+    settings[0] = " 7335 ";
+    settings[1] = " 6000 ";
+    write_workfile("zov6.ini", settings);
+    open_window();
+    EXPECT_TRUE(form().preAuto.reachable());
+    EXPECT_TRUE(form().preGeneric.reachable());
+    EXPECT_FALSE(form().pre[0].visible());
+    std::vector<std::string> order;
+    for (const ui::Control* c : form().controls()) {
+        if (c->kind() == ui::ControlKind::MenuItem && static_cast<const ui::MenuItem*>(c)->parent() == &form().menu0[2]) {
+            order.push_back(c->id());
+        }
+    }
+    ASSERT_GE(order.size(), 3u);
+    EXPECT_EQ(order[0], "preAuto");
+    EXPECT_EQ(order[1], "preGeneric");
+    EXPECT_EQ(order[2], "pre(0)");
+
+    form().mn2[0].on_click();  // the display settings list the 26 formats only
+    for (long row = 0; row < form().List4.count(); ++row) {
+        EXPECT_NE(form().List4.row(row), "自動判別");
+        EXPECT_NE(form().List4.row(row), "汎用");
+    }
+    form().mn2[0].on_click();
+    form().on_query_unload();
+    EXPECT_EQ(settings_file().size(), 33u);
+}
+
+TEST_F(AutomaticChoice, TheGeneralExtractorsChoiceKeepsTheDetailViewAndIsNoFormat) {
+    open_window();
+    form().preGeneric.on_click();
+    EXPECT_EQ(form().MailNo, kGenericMailNo);
+    // A title the general extractor would list: the detail view every format shares shows it.
+    Primitives x(form(), desktop);
+    std::string title = "01 図書カード";
+    x.LA0(title);
+    x.LA2("締切 12/20");
+    x.LA2("");
+    x.LA3("2001/05/09");
+    x.LA3("http://a.example/");
+    form().List1.set_list_index(0);
+    form().List1.on_click();
+    EXPECT_EQ(form().Text1.text(), "\r\n01 図書カード\r\n締切 12/20\r\n\r\n");
+    EXPECT_EQ(form().Label1.caption(), "応募終了！");
+    EXPECT_FALSE(desktop.unanswered().has_value());
+}
+
+}  // namespace
+}  // namespace velmora::extract::testing
