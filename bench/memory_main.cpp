@@ -6,6 +6,7 @@
 //   velmora_bench_memory check DIR       start, one stock check, close
 //   velmora_bench_memory import DIR      start, the import of 1,000 contests, close
 //   velmora_bench_memory parse CODE      one parse of a 200,000-line newsletter
+//   velmora_bench_memory auto|generic    自動判別 or 汎用 once on format 117's 200,000-line newsletter
 //   velmora_bench_memory baseline        nothing (the process's own size)
 
 #include <sys/resource.h>
@@ -82,6 +83,10 @@ bool run(const std::string& figure, const std::string& argument) {
         const int code = std::stoi(argument);
         bench::ParseRun parse(bench::newsletter(code, bench::kNewsletterLines, bench::kSeed));
         return parse.parse(code) > 0;
+    }
+    if (figure == "auto" || figure == "generic") {
+        bench::ChoiceRun choice(bench::newsletter(117, bench::kNewsletterLines, bench::kSeed));
+        return (figure == "auto" ? choice.choose_automatically() : choice.choose_generic()) >= 0;
     }
     return figure == "baseline";
 }
