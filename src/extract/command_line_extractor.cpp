@@ -28,7 +28,8 @@ constexpr std::string_view kUsage =
     "CODE auto picks the format that explains the newsletter best (each contest then names it);\n"
     "CODE generic runs the general extractor, which reads any layout. --today sets the date that\n"
     "deadlines are read against (default: the machine's). --scores prints how well each parser\n"
-    "explains the newsletter (complete and incomplete contests) and what auto chooses.\n";
+    "explains the newsletter (complete contests, incomplete ones, and complete ones with a deadline\n"
+    "other than today) and what auto chooses.\n";
 
 constexpr std::string_view kAuto = "auto";
 constexpr std::string_view kGeneric = "generic";
@@ -186,9 +187,10 @@ std::string score_table(const std::string& text, const locale::DateTime& now) {
     ui::Form3 form;
     form.Today = ledger::today_text(now);
     const ParserScores scores = score_every_parser(platform, form);
-    std::string out = "parser complete incomplete\n";
+    std::string out = "parser complete incomplete dated\n";
     const auto row = [&](long mail_no, const ParseScore& s) {
-        out += name_of(mail_no) + " " + std::to_string(s.complete) + " " + std::to_string(s.incomplete) + "\n";
+        out += name_of(mail_no) + " " + std::to_string(s.complete) + " " + std::to_string(s.incomplete) + " " +
+               std::to_string(s.dated) + "\n";
     };
     for (long i = 0; i < ui::kFormatCount; ++i) {
         row(i, scores.formats[static_cast<std::size_t>(i)]);

@@ -9,14 +9,16 @@
 namespace velmora::extract {
 namespace {
 
-// The general extractor reads any layout, so on a format's own newsletter it may find as many
-// contests as that format's parser, or a few more (a PR block taken for a contest). It takes the
-// place of the best format only when it finds at least twice as many complete contests, and two
-// more: a format whose markers happen to match one or two items of a foreign layout loses to
-// the ten contests the general extractor finds there, while on every sample of the 26 formats
-// their own parser keeps its place.
+// The general extractor reads any layout, so on a format's own newsletter it finds about as many
+// contests as that format's parser, sometimes one or two more (where the parser leaves a field
+// empty). A format's markers may also match a foreign layout by chance: one or two items, or
+// every item but with its deadline left unread (today, which FixDate gives for no date). So
+// the general extractor takes the best format's place only when it finds at least twice as many
+// complete contests, plus kGenericLead, or at least twice as many with a deadline of their own,
+// plus kGenericLead. On every sample of the 26 formats their own parser keeps its place by a
+// margin of two contests or more.
 constexpr long kGenericFactor = 2;
-constexpr long kGenericLead = 2;
+constexpr long kGenericLead = 3;
 
 bool digits(std::string_view text) {
     for (const char c : text) {
@@ -45,10 +47,14 @@ bool names_something(std::string_view title) {
     return false;
 }
 
-// a explains the newsletter better than b: more complete contests, then fewer incomplete ones.
+// a explains the newsletter better than b: more complete contests, then more of them with a
+// deadline of their own, then fewer incomplete ones.
 bool better(const ParseScore& a, const ParseScore& b) {
     if (a.complete != b.complete) {
         return a.complete > b.complete;
+    }
+    if (a.dated != b.dated) {
+        return a.dated > b.dated;
     }
     return a.incomplete < b.incomplete;
 }
@@ -78,15 +84,17 @@ ParseScore score_of(const ui::Form3& form) {
     for (const Contest& c : contests_in(form, Details::Skip)) {
         const bool complete = names_something(c.title) && is_date_text(c.deadline) && text::contains(c.url, "htt");
         ++(complete ? score.complete : score.incomplete);
+        score.dated += complete && c.deadline != form.Today ? 1 : 0;
     }
     return score;
 }
 
 // The rule, in this order:
 // 1. A format competes when its parser found at least one complete contest. The best is the one
-//    with the most complete contests; on a tie the fewest incomplete ones; then the lower code.
+//    with the most complete contests; on a tie the most dated ones, then the fewest incomplete
+//    ones, then the lower code.
 // 2. The general extractor takes its place when it finds at least kGenericFactor times as many
-//    complete contests, plus kGenericLead (see above).
+//    complete contests, or as many dated ones, plus kGenericLead (see above).
 // 3. When no format found a complete contest, the general extractor, if it found one.
 // 4. When neither did, a format that found incomplete contests (the most, then the lower code)
 //    still says more than nothing; with none at all, the general extractor's empty result.
@@ -100,7 +108,8 @@ Detection choose_parser(const ParserScores& scores) {
     }
     if (best >= 0) {
         const ParseScore& format = scores.formats[static_cast<std::size_t>(best)];
-        if (scores.generic.complete >= kGenericFactor * format.complete + kGenericLead) {
+        const auto outscores = [](long generic, long found) { return generic >= kGenericFactor * found + kGenericLead; };
+        if (outscores(scores.generic.complete, format.complete) || outscores(scores.generic.dated, format.dated)) {
             return {kGenericMailNo, Chosen::GenericOutscores, scores.generic};
         }
         return {best, Chosen::Format, format};

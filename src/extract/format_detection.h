@@ -19,6 +19,7 @@ namespace velmora::extract {
 struct ParseScore {
     long complete = 0;    // contests with a title, a deadline row that is a date, a URL row with "htt"
     long incomplete = 0;  // the other contests
+    long dated = 0;       // complete contests whose deadline is not Today (what an unread date gives)
     friend bool operator==(const ParseScore&, const ParseScore&) = default;
 };
 

@@ -139,8 +139,8 @@ TEST(CommandLineExtractor, ScoresShowEveryParserAndTheChoice) {
     EXPECT_EQ(result.exit_code, 0);
     const auto lines = text::split(result.out, "\n");
     ASSERT_EQ(lines.size(), 30u);  // header, 26 formats, generic, the choice, the empty text
-    EXPECT_EQ(lines[0], "parser complete incomplete");
-    EXPECT_EQ(lines[2], "101 4 0");
+    EXPECT_EQ(lines[0], "parser complete incomplete dated");
+    EXPECT_EQ(lines[2], "101 4 0 3");  // the easy corner has no date of its own
     EXPECT_TRUE(text::starts_with(lines[27], "generic ")) << lines[27];
     EXPECT_EQ(lines[28], "auto 101");
 }

@@ -2,6 +2,8 @@
 // every sample newsletter of the 26 formats, which must give exactly what its own format gives.
 #include "extract/format_detection.h"
 
+#include <algorithm>
+
 #include "extract/primitives.h"
 #include "extract_fixture.h"
 #include "formats/newsletter_samples.h"
@@ -30,6 +32,7 @@ TEST(FormatDetection, DateTextsAreTenCharactersOfARealDay) {
 
 TEST(FormatDetection, ACompleteContestHasATitleADateAndAUrl) {
     ui::Form3 form;
+    form.Today = "2001/05/31";
     const auto entry = [&](std::string_view title, std::vector<std::string_view> data) {
         form.List1.add_item(title);
         form.List3.add_item(title);
@@ -45,7 +48,7 @@ TEST(FormatDetection, ACompleteContestHasATitleADateAndAUrl) {
     entry("06 ", {"2001/05/31", "http://f.example/"});          // a number, no prize
     entry("07 時計", {"http://g.example/"});                    // a URL alone, no deadline
     entry("08 傘", {"2001/06/01", "URL:http://h.example/"});    // "htt" inside the row counts
-    EXPECT_EQ(score_of(form), (ParseScore{3, 5}));
+    EXPECT_EQ(score_of(form), (ParseScore{3, 5, 1}));  // only 08's deadline is not today
 }
 
 ParserScores with(std::vector<std::pair<int, ParseScore>> formats, ParseScore generic) {
@@ -65,16 +68,21 @@ TEST(FormatDetection, TheRuleRanksCompleteThenIncompleteThenCodeAndHandicapsTheG
         Chosen why;
     };
     const std::vector<Case> cases = {
-        {"most complete", with({{100, {3, 0}}, {117, {5, 4}}}, {}), 17, Chosen::Format},
-        {"tie: fewer incomplete", with({{106, {5, 2}}, {117, {5, 1}}}, {}), 17, Chosen::Format},
-        {"tie: lower code", with({{121, {4, 0}}, {109, {4, 0}}}, {}), 9, Chosen::Format},
-        {"the general extractor within its handicap", with({{110, {3, 0}}}, {7, 0}), 10, Chosen::Format},
-        {"the general extractor beyond it", with({{110, {3, 0}}}, {8, 0}), kGenericMailNo,
+        {"most complete", with({{100, {3, 0, 3}}, {117, {5, 4, 5}}}, {}), 17, Chosen::Format},
+        {"tie: more dated", with({{106, {5, 0, 2}}, {117, {5, 1, 3}}}, {}), 17, Chosen::Format},
+        {"tie: fewer incomplete", with({{106, {5, 2, 5}}, {117, {5, 1, 5}}}, {}), 17, Chosen::Format},
+        {"tie: lower code", with({{121, {4, 0, 4}}, {109, {4, 0, 4}}}, {}), 9, Chosen::Format},
+        {"the general extractor within its handicap", with({{110, {3, 0, 3}}}, {8, 0, 8}), 10, Chosen::Format},
+        {"beyond it in complete contests", with({{110, {3, 0, 3}}}, {9, 0, 0}), kGenericMailNo,
          Chosen::GenericOutscores},
-        {"one chance match against ten", with({{104, {1, 0}}}, {10, 0}), kGenericMailNo, Chosen::GenericOutscores},
-        {"no format complete", with({{101, {0, 9}}}, {2, 0}), kGenericMailNo, Chosen::NoFormatFits},
-        {"nothing complete: the most contests", with({{105, {0, 2}}, {113, {0, 3}}, {119, {0, 3}}}, {0, 1}), 13,
-         Chosen::OnlyIncomplete},
+        {"beyond it in dated contests", with({{123, {6, 0, 1}}}, {6, 0, 5}), kGenericMailNo,
+         Chosen::GenericOutscores},
+        {"dated within the handicap", with({{123, {6, 0, 1}}}, {6, 0, 4}), 23, Chosen::Format},
+        {"one chance match against ten", with({{104, {1, 0, 1}}}, {10, 0, 10}), kGenericMailNo,
+         Chosen::GenericOutscores},
+        {"no format complete", with({{101, {0, 9, 0}}}, {2, 0, 2}), kGenericMailNo, Chosen::NoFormatFits},
+        {"nothing complete: the most contests", with({{105, {0, 2, 0}}, {113, {0, 3, 0}}, {119, {0, 3, 0}}}, {0, 1, 0}),
+         13, Chosen::OnlyIncomplete},
         {"nothing at all", with({}, {}), kGenericMailNo, Chosen::NoFormatFits},
     };
     for (const Case& c : cases) {
@@ -101,40 +109,48 @@ WindowState state_of(const ui::Form3& f) {
             f.Lines.to_vector(), f.LineNo, f.ItemNo, f.Mode, f.Memo, f.Pend, f.Work, f.Text1.text()};
 }
 
+// The samples on which the format's own parser finds no complete contest (its edge cases): the
+// rule gives them to the general extractor when that finds one, as it does here.
+const std::vector<std::string> kGivenToTheGeneralExtractor = {
+    "f109_no_marker",                   // the parser finds nothing before its marker; one contest is there
+    "f113_block_no_deadline_ends_run",  // the parser stops at its first contest; two are there
+    "f113_block_no_url",                // no contest at all: the general extractor's empty result
+};
+
 // The window path: each sample on the clipboard of a program just started, 自動判別 chosen from
-// the menu. The lists must be those its format's parser gives (the .expect file), and the whole
-// state that of choosing the format itself. A sample on which its own parser finds no contest
-// (a parser's edge case) leaves no format to choose: the general extractor's result is shown.
+// the menu. The whole state must be that of choosing the sample's format itself (or 汎用 for the
+// few above), and the lists those of its .expect file.
 TEST_F(AutomaticChoice, EverySampleNewsletterGivesWhatItsOwnFormatGives) {
-    int checked = 0;
+    int own_format = 0;
     for (const fs::path& expect_file : expectation_files()) {
         const Expectation e = read_expectation(expect_file);
         const std::string name = expect_file.stem().string();
         const std::string newsletter = clipboard_text_of(fs::path(expect_file).replace_extension(".txt"));
+        const bool own = std::find(kGivenToTheGeneralExtractor.begin(), kGivenToTheGeneralExtractor.end(), name) ==
+                         kGivenToTheGeneralExtractor.end();
         desktop.set_now(e.now);
         desktop.set_clipboard_text(newsletter);
-        const bool found = !e.lists[0].empty();
         restart();
         open_window();
-        found ? form().pre[e.code - 100].on_click() : form().preGeneric.on_click();
-        const WindowState own = state_of(form());
+        own ? form().pre[e.code - 100].on_click() : form().preGeneric.on_click();
+        const WindowState chosen_by_hand = state_of(form());
 
         restart();
         open_window();
         form().Label1.set_colour(ui::Colour::Red);  // what a detail view may have left
         form().preAuto.on_click();
-        EXPECT_TRUE(state_of(form()) == own) << name;
-        EXPECT_EQ(form().Label1.caption(), found ? form().pre[e.code - 100].caption() : "該当形式なし：汎用") << name;
+        EXPECT_TRUE(state_of(form()) == chosen_by_hand) << name;
+        EXPECT_EQ(form().Label1.caption(), own ? form().pre[e.code - 100].caption() : "該当形式なし：汎用") << name;
         EXPECT_EQ(form().Label1.colour(), ui::Colour::Normal) << name;
         EXPECT_EQ(desktop.clipboard_text(), newsletter) << name;
-        if (found) {
+        if (own) {
             expect_rows("List1", e.lists[0], form().List1.rows().to_vector(), name);
             expect_rows("List2", e.lists[1], form().List2.rows().to_vector(), name);
             expect_rows("List3", e.lists[2], form().List3.rows().to_vector(), name);
+            ++own_format;
         }
-        checked += found ? 1 : 0;
     }
-    EXPECT_GE(checked, 46);
+    EXPECT_EQ(own_format, 45);
 }
 
 // The state a parse starts from counts: format 102 keeps the Mode the last parse left, and the
