@@ -38,6 +38,7 @@ public:
     // them out, so that the indexes of `pre` and the file keep their meaning.
     MenuItem preAuto{"preAuto"};        // 自動判別: the format that explains the newsletter best
     MenuItem preGeneric{"preGeneric"};  // 汎用: the general extractor
+    MenuItem preBar{"preBar"};          // the rule between them and the formats
     ControlArray<MenuItem> pre;         // the 26 formats
     ControlArray<MenuItem> mn2;    // 表示設定, フォント
 

@@ -187,10 +187,12 @@ TEST_F(AutomaticChoice, TheNewItemsComeFirstAlwaysOfferedAndNeverStored) {
             order.push_back(c->id());
         }
     }
-    ASSERT_GE(order.size(), 3u);
+    ASSERT_GE(order.size(), 4u);
     EXPECT_EQ(order[0], "preAuto");
     EXPECT_EQ(order[1], "preGeneric");
-    EXPECT_EQ(order[2], "pre(0)");
+    EXPECT_EQ(order[2], "preBar");  // a rule before the formats
+    EXPECT_EQ(order[3], "pre(0)");
+    EXPECT_EQ(form().preBar.caption(), ui::kMenuRule);
 
     form().mn2[0].on_click();  // the display settings list the 26 formats only
     for (long row = 0; row < form().List4.count(); ++row) {
