@@ -94,15 +94,18 @@ const bool registered = [] {
     for (int code = bench::kFirstFormat; code <= bench::kLastFormat; ++code) {
         const std::string id = std::to_string(code);
         benchmark::RegisterBenchmark(("parse/" + id).c_str(), parse, code)->Unit(benchmark::kMillisecond);
-        benchmark::RegisterBenchmark(("floor/parse/" + id).c_str(), parse_floor, code, bench::kNewsletterLines)
+        benchmark::RegisterBenchmark(("floor/parse/" + id).c_str(), parse_floor, code,
+                                     bench::kNewsletterLines)
             ->Unit(benchmark::kMillisecond);
     }
     const std::string small = "/" + std::to_string(kOneNewsletterLines) + "-lines";
     const std::string floor = "floor/parse/" + std::to_string(kChoiceFormat);
     for (const long lines : {bench::kNewsletterLines, kOneNewsletterLines}) {
         const std::string size = lines == bench::kNewsletterLines ? "" : small;
-        benchmark::RegisterBenchmark(("auto" + size).c_str(), choose_automatically, lines)->Unit(benchmark::kMillisecond);
-        benchmark::RegisterBenchmark(("generic" + size).c_str(), choose_generic, lines)->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark(("auto" + size).c_str(), choose_automatically, lines)
+            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark(("generic" + size).c_str(), choose_generic, lines)
+            ->Unit(benchmark::kMillisecond);
     }
     benchmark::RegisterBenchmark((floor + small).c_str(), parse_floor, kChoiceFormat, kOneNewsletterLines)
         ->Unit(benchmark::kMillisecond);

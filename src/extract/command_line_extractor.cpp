@@ -189,8 +189,8 @@ std::string score_table(const std::string& text, const locale::DateTime& now) {
     const ParserScores scores = score_every_parser(platform, form);
     std::string out = "parser complete incomplete dated\n";
     const auto row = [&](long mail_no, const ParseScore& s) {
-        out += name_of(mail_no) + " " + std::to_string(s.complete) + " " + std::to_string(s.incomplete) + " " +
-               std::to_string(s.dated) + "\n";
+        out += name_of(mail_no) + " " + std::to_string(s.complete) + " " + std::to_string(s.incomplete) +
+               " " + std::to_string(s.dated) + "\n";
     };
     for (long i = 0; i < ui::kFormatCount; ++i) {
         row(i, scores.formats[static_cast<std::size_t>(i)]);

@@ -65,8 +65,9 @@ formats::Parser parser_of(long mail_no) {
     if (mail_no == kGenericMailNo) {
         return PGeneric;
     }
-    return mail_no >= 0 && mail_no < ui::kFormatCount ? formats::parser_for(ui::kFirstFormatCode + static_cast<int>(mail_no))
-                                                      : nullptr;
+    return mail_no >= 0 && mail_no < ui::kFormatCount
+               ? formats::parser_for(ui::kFirstFormatCode + static_cast<int>(mail_no))
+               : nullptr;
 }
 
 bool is_date_text(std::string_view text) {
@@ -82,7 +83,8 @@ bool is_date_text(std::string_view text) {
 ParseScore score_of(const ui::Form3& form) {
     ParseScore score;
     for (const Contest& c : contests_in(form, Details::Skip)) {
-        const bool complete = names_something(c.title) && is_date_text(c.deadline) && text::contains(c.url, "htt");
+        const bool complete =
+            names_something(c.title) && is_date_text(c.deadline) && text::contains(c.url, "htt");
         ++(complete ? score.complete : score.incomplete);
         score.dated += complete && c.deadline != form.Today ? 1 : 0;
     }
@@ -108,8 +110,11 @@ Detection choose_parser(const ParserScores& scores) {
     }
     if (best >= 0) {
         const ParseScore& format = scores.formats[static_cast<std::size_t>(best)];
-        const auto outscores = [](long generic, long found) { return generic >= kGenericFactor * found + kGenericLead; };
-        if (outscores(scores.generic.complete, format.complete) || outscores(scores.generic.dated, format.dated)) {
+        const auto outscores = [](long generic, long found) {
+            return generic >= kGenericFactor * found + kGenericLead;
+        };
+        if (outscores(scores.generic.complete, format.complete) ||
+            outscores(scores.generic.dated, format.dated)) {
             return {kGenericMailNo, Chosen::GenericOutscores, scores.generic};
         }
         return {best, Chosen::Format, format};

@@ -40,7 +40,7 @@ public:
     MenuItem preGeneric{"preGeneric"};  // 汎用: the general extractor
     MenuItem preBar{"preBar"};          // the rule between them and the formats
     ControlArray<MenuItem> pre;         // the 26 formats
-    ControlArray<MenuItem> mn2;    // 表示設定, フォント
+    ControlArray<MenuItem> mn2;         // 表示設定, フォント
 
     // Extraction state, kept for the window's life (nothing of it is saved).
     long MailNo = 0;

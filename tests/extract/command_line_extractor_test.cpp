@@ -102,8 +102,10 @@ TEST(CommandLineExtractor, ListsEveryFormatWithItsCaption) {
 
 // auto gives what the format gives, each contest naming it; the text blocks name it too.
 TEST(CommandLineExtractor, AutoNamesTheFormatOfEveryContest) {
-    const std::vector<std::pair<const char*, const char*>> cases = {
-        {"f101_weekly.txt", "101"}, {"f117_ips.txt", "117"}, {"f122_kanzume.txt", "122"}, {"f100_weekly.txt", "100"}};
+    const std::vector<std::pair<const char*, const char*>> cases = {{"f101_weekly.txt", "101"},
+                                                                    {"f117_ips.txt", "117"},
+                                                                    {"f122_kanzume.txt", "122"},
+                                                                    {"f100_weekly.txt", "100"}};
     for (const auto& [file, code] : cases) {
         const std::string path = sample(file).string();
         const ExtractorResult own = run({"--format", code, "--json", path});
@@ -114,14 +116,16 @@ TEST(CommandLineExtractor, AutoNamesTheFormatOfEveryContest) {
         for (const std::string& line : text::split(own.out, "\n")) {
             if (!line.empty()) {
                 const std::size_t comma = line.find(',');
-                expected += line.substr(0, comma) + ",\"format\":\"" + code + "\"" + line.substr(comma) + "\n";
+                expected +=
+                    line.substr(0, comma) + ",\"format\":\"" + code + "\"" + line.substr(comma) + "\n";
             }
         }
         EXPECT_EQ(chosen.out, expected) << file;
     }
     const ExtractorResult blocks = run({"--format", "auto", sample("f105_end.txt").string()});
-    EXPECT_TRUE(text::starts_with(blocks.out, "#1 01 デジタルカメラ 2名様\n  deadline: 2001/05/31\n"
-                                              "  url:      http://jprize.example.jp/cam/\n  format:   105\n"))
+    EXPECT_TRUE(text::starts_with(blocks.out,
+                                  "#1 01 デジタルカメラ 2名様\n  deadline: 2001/05/31\n"
+                                  "  url:      http://jprize.example.jp/cam/\n  format:   105\n"))
         << blocks.out;
 }
 

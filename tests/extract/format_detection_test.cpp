@@ -14,16 +14,16 @@ namespace {
 
 namespace fs = std::filesystem;
 using velmora::testing::clipboard_text_of;
+using velmora::testing::expect_rows;
 using velmora::testing::Expectation;
 using velmora::testing::expectation_files;
-using velmora::testing::expect_rows;
 using velmora::testing::read_expectation;
 
 TEST(FormatDetection, DateTextsAreTenCharactersOfARealDay) {
     const std::vector<std::pair<std::string, bool>> cases = {
-        {"2001/05/31", true},  {"2000/02/29", true},   {"2001/02/29", false}, {"2001/13/01", false},
-        {"2001/5/31", false},  {"2001-05-31", false},  {"2001/05/3a", false}, {"", false},
-        {"http://a/", false},  {" 2001/05/31", false}, {"２００１/05/31", false},
+        {"2001/05/31", true}, {"2000/02/29", true},   {"2001/02/29", false},     {"2001/13/01", false},
+        {"2001/5/31", false}, {"2001-05-31", false},  {"2001/05/3a", false},     {"", false},
+        {"http://a/", false}, {" 2001/05/31", false}, {"２００１/05/31", false},
     };
     for (const auto& [text, date] : cases) {
         EXPECT_EQ(is_date_text(text), date) << text;
@@ -40,15 +40,15 @@ TEST(FormatDetection, ACompleteContestHasATitleADateAndAUrl) {
             form.List3.add_item(row);
         }
     };
-    entry("01 旅行券", {"2001/05/31", "http://a.example/"});   // complete
-    entry("02 図書カード", {"2001/05/31", "https://b/"});       // complete
-    entry("03 お米", {"2001/05/31"});                           // no URL
-    entry("04 ペン", {"2001/05/31", "応募はこちら"});           // a URL row without "htt"
-    entry("05 ノート", {"未定", "http://e.example/"});          // no date
-    entry("06 ", {"2001/05/31", "http://f.example/"});          // a number, no prize
-    entry("07 時計", {"http://g.example/"});                    // a URL alone, no deadline
-    entry("08 傘", {"2001/06/01", "URL:http://h.example/"});    // "htt" inside the row counts
-    EXPECT_EQ(score_of(form), (ParseScore{3, 5, 1}));  // only 08's deadline is not today
+    entry("01 旅行券", {"2001/05/31", "http://a.example/"});  // complete
+    entry("02 図書カード", {"2001/05/31", "https://b/"});     // complete
+    entry("03 お米", {"2001/05/31"});                         // no URL
+    entry("04 ペン", {"2001/05/31", "応募はこちら"});         // a URL row without "htt"
+    entry("05 ノート", {"未定", "http://e.example/"});        // no date
+    entry("06 ", {"2001/05/31", "http://f.example/"});        // a number, no prize
+    entry("07 時計", {"http://g.example/"});                  // a URL alone, no deadline
+    entry("08 傘", {"2001/06/01", "URL:http://h.example/"});  // "htt" inside the row counts
+    EXPECT_EQ(score_of(form), (ParseScore{3, 5, 1}));         // only 08's deadline is not today
 }
 
 ParserScores with(std::vector<std::pair<int, ParseScore>> formats, ParseScore generic) {
@@ -72,7 +72,8 @@ TEST(FormatDetection, TheRuleRanksCompleteThenIncompleteThenCodeAndHandicapsTheG
         {"tie: more dated", with({{106, {5, 0, 2}}, {117, {5, 1, 3}}}, {}), 17, Chosen::Format},
         {"tie: fewer incomplete", with({{106, {5, 2, 5}}, {117, {5, 1, 5}}}, {}), 17, Chosen::Format},
         {"tie: lower code", with({{121, {4, 0, 4}}, {109, {4, 0, 4}}}, {}), 9, Chosen::Format},
-        {"the general extractor within its handicap", with({{110, {3, 0, 3}}}, {8, 0, 8}), 10, Chosen::Format},
+        {"the general extractor within its handicap", with({{110, {3, 0, 3}}}, {8, 0, 8}), 10,
+         Chosen::Format},
         {"beyond it in complete contests", with({{110, {3, 0, 3}}}, {9, 0, 0}), kGenericMailNo,
          Chosen::GenericOutscores},
         {"beyond it in dated contests", with({{123, {6, 0, 1}}}, {6, 0, 5}), kGenericMailNo,
@@ -81,8 +82,8 @@ TEST(FormatDetection, TheRuleRanksCompleteThenIncompleteThenCodeAndHandicapsTheG
         {"one chance match against ten", with({{104, {1, 0, 1}}}, {10, 0, 10}), kGenericMailNo,
          Chosen::GenericOutscores},
         {"no format complete", with({{101, {0, 9, 0}}}, {2, 0, 2}), kGenericMailNo, Chosen::NoFormatFits},
-        {"nothing complete: the most contests", with({{105, {0, 2, 0}}, {113, {0, 3, 0}}, {119, {0, 3, 0}}}, {0, 1, 0}),
-         13, Chosen::OnlyIncomplete},
+        {"nothing complete: the most contests",
+         with({{105, {0, 2, 0}}, {113, {0, 3, 0}}, {119, {0, 3, 0}}}, {0, 1, 0}), 13, Chosen::OnlyIncomplete},
         {"nothing at all", with({}, {}), kGenericMailNo, Chosen::NoFormatFits},
     };
     for (const Case& c : cases) {
@@ -105,8 +106,16 @@ struct WindowState {
 };
 
 WindowState state_of(const ui::Form3& f) {
-    return {f.MailNo,  {f.List1.rows().to_vector(), f.List2.rows().to_vector(), f.List3.rows().to_vector()},
-            f.Lines.to_vector(), f.LineNo, f.ItemNo, f.Mode, f.Memo, f.Pend, f.Work, f.Text1.text()};
+    return {f.MailNo,
+            {f.List1.rows().to_vector(), f.List2.rows().to_vector(), f.List3.rows().to_vector()},
+            f.Lines.to_vector(),
+            f.LineNo,
+            f.ItemNo,
+            f.Mode,
+            f.Memo,
+            f.Pend,
+            f.Work,
+            f.Text1.text()};
 }
 
 // The samples on which the format's own parser finds no complete contest (its edge cases): the
@@ -126,8 +135,8 @@ TEST_F(AutomaticChoice, EverySampleNewsletterGivesWhatItsOwnFormatGives) {
         const Expectation e = read_expectation(expect_file);
         const std::string name = expect_file.stem().string();
         const std::string newsletter = clipboard_text_of(fs::path(expect_file).replace_extension(".txt"));
-        const bool own = std::find(kGivenToTheGeneralExtractor.begin(), kGivenToTheGeneralExtractor.end(), name) ==
-                         kGivenToTheGeneralExtractor.end();
+        const bool own = std::find(kGivenToTheGeneralExtractor.begin(), kGivenToTheGeneralExtractor.end(),
+                                   name) == kGivenToTheGeneralExtractor.end();
         desktop.set_now(e.now);
         desktop.set_clipboard_text(newsletter);
         restart();
@@ -140,7 +149,8 @@ TEST_F(AutomaticChoice, EverySampleNewsletterGivesWhatItsOwnFormatGives) {
         form().Label1.set_colour(ui::Colour::Red);  // what a detail view may have left
         form().preAuto.on_click();
         EXPECT_TRUE(state_of(form()) == chosen_by_hand) << name;
-        EXPECT_EQ(form().Label1.caption(), own ? form().pre[e.code - 100].caption() : "該当形式なし：汎用") << name;
+        EXPECT_EQ(form().Label1.caption(), own ? form().pre[e.code - 100].caption() : "該当形式なし：汎用")
+            << name;
         EXPECT_EQ(form().Label1.colour(), ui::Colour::Normal) << name;
         EXPECT_EQ(desktop.clipboard_text(), newsletter) << name;
         if (own) {
@@ -157,16 +167,19 @@ TEST_F(AutomaticChoice, EverySampleNewsletterGivesWhatItsOwnFormatGives) {
 // choice is scored and shown from that same state.
 TEST_F(AutomaticChoice, AChoiceAfterAnotherParseIsStillTheFormatsOwn) {
     for (const char* stem : {"f101_weekly", "f102_weekly"}) {
-        desktop.set_clipboard_text(clipboard_text_of(fs::path(VELMORA_TEST_DATA_DIR) / "newsletters" / (std::string(stem) + ".txt")));
+        desktop.set_clipboard_text(clipboard_text_of(fs::path(VELMORA_TEST_DATA_DIR) / "newsletters" /
+                                                     (std::string(stem) + ".txt")));
         open_window();
         form().preAuto.on_click();
     }
     const WindowState chosen = state_of(form());
     restart();
-    desktop.set_clipboard_text(clipboard_text_of(fs::path(VELMORA_TEST_DATA_DIR) / "newsletters" / "f101_weekly.txt"));
+    desktop.set_clipboard_text(
+        clipboard_text_of(fs::path(VELMORA_TEST_DATA_DIR) / "newsletters" / "f101_weekly.txt"));
     open_window();
     form().pre[1].on_click();
-    desktop.set_clipboard_text(clipboard_text_of(fs::path(VELMORA_TEST_DATA_DIR) / "newsletters" / "f102_weekly.txt"));
+    desktop.set_clipboard_text(
+        clipboard_text_of(fs::path(VELMORA_TEST_DATA_DIR) / "newsletters" / "f102_weekly.txt"));
     form().pre[2].on_click();
     EXPECT_TRUE(state_of(form()) == chosen);
     EXPECT_EQ(form().MailNo, 2);
@@ -183,7 +196,8 @@ TEST_F(AutomaticChoice, TheNewItemsComeFirstAlwaysOfferedAndNeverStored) {
     EXPECT_FALSE(form().pre[0].visible());
     std::vector<std::string> order;
     for (const ui::Control* c : form().controls()) {
-        if (c->kind() == ui::ControlKind::MenuItem && static_cast<const ui::MenuItem*>(c)->parent() == &form().menu0[2]) {
+        if (c->kind() == ui::ControlKind::MenuItem &&
+            static_cast<const ui::MenuItem*>(c)->parent() == &form().menu0[2]) {
             order.push_back(c->id());
         }
     }
