@@ -37,7 +37,8 @@ std::size_t title_line(const std::vector<LineInfo>& lines, const Block& block) {
             first_like = i;
         }
     }
-    if (first_like <= block.last && lines[first_like].kind == LineKind::Banner && !names_prize(lines[first_like])) {
+    if (first_like <= block.last && lines[first_like].kind == LineKind::Banner &&
+        !names_prize(lines[first_like])) {
         for (std::size_t i = first_like + 1; i <= block.last; ++i) {
             if (lines[i].title_like() && names_prize(lines[i]) && !lines[i].admin) {
                 return i;

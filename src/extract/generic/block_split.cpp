@@ -162,7 +162,8 @@ std::vector<Block> split_block(const std::vector<LineInfo>& lines, const Block& 
         count_work(block.last - block.first + 1);
         const int score = score_of(lines, block, way);
         // Even, a cut still wins when all it leaves above its first head is a bare heading.
-        if (score > best_score || (score == best_score && best == &whole && bare_heading(lines, block, way))) {
+        if (score > best_score ||
+            (score == best_score && best == &whole && bare_heading(lines, block, way))) {
             best_score = score;
             best = &way;
         }

@@ -38,8 +38,6 @@ constexpr int kMarkedHead = 1;
 constexpr int kPrizeLabel = 2;
 constexpr int kWeakNoise = -1;
 constexpr int kAdminLine = -2;
-constexpr int kOwnHost = -3;
-constexpr int kContestScore = 3;
 
 // Per line, whether it lies under a heading of noise.
 std::vector<bool> noise_sections(const std::vector<LineInfo>& lines);
@@ -99,7 +97,8 @@ std::vector<bool> noise_sections(const std::vector<LineInfo>& lines) {
 
 }  // namespace
 
-bool is_contest(const std::vector<LineInfo>& lines, const Block& block, const NoiseMap& noise) {
+std::optional<int> contest_score(const std::vector<LineInfo>& lines, const Block& block,
+                                 const NoiseMap& noise) {
     std::size_t lead = block.last + 1;
     bool url = false;
     bool title = false;
@@ -120,7 +119,7 @@ bool is_contest(const std::vector<LineInfo>& lines, const Block& block, const No
             lead = i;
         }
         if (line.sponsor) {
-            return false;  // an advertisement, whatever it offers
+            return std::nullopt;  // an advertisement, whatever it offers
         }
         for (const LineUrl& u : line.urls) {
             url = url || u.kind != UrlKind::Noise;
@@ -141,11 +140,12 @@ bool is_contest(const std::vector<LineInfo>& lines, const Block& block, const No
             score += kAdminLine;
         }
     }
-    if (lead > block.last || noise.sections[lead] || !url || !title || (lines[lead].admin && !lines[lead].title_like())) {
-        return false;
+    if (lead > block.last || noise.sections[lead] || !url || !title ||
+        (lines[lead].admin && !lines[lead].title_like())) {
+        return std::nullopt;
     }
-    if (lines[lead].admin && lines[lead].urls.empty() == false && !count && !deadline) {
-        return false;
+    if (lines[lead].admin && !lines[lead].urls.empty() && !count && !deadline) {
+        return std::nullopt;
     }
     score += count ? kCountCue : 0;
     score += deadline ? kDeadline : (other_date ? kOtherDate : 0);
@@ -153,11 +153,7 @@ bool is_contest(const std::vector<LineInfo>& lines, const Block& block, const No
     score += entry ? kEntryUrl : 0;
     score += prize_label ? kPrizeLabel : 0;
     score += lines[lead].head.signature() != 0 ? kMarkedHead : 0;
-    const std::string host = host_of(pick_fields(lines, block).url);
-    if (std::find(noise.own_hosts.begin(), noise.own_hosts.end(), host) != noise.own_hosts.end()) {
-        score += kOwnHost;  // the newsletter's own site: a contest only with strong signs
-    }
-    return score >= kContestScore;
+    return score;
 }
 
 }  // namespace velmora::extract::generic

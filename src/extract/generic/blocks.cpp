@@ -12,11 +12,13 @@ bool is_content(const LineInfo& line) {
 }
 
 bool has_useful_url(const LineInfo& line) {
-    return std::any_of(line.urls.begin(), line.urls.end(), [](const LineUrl& u) { return u.kind != UrlKind::Noise; });
+    return std::any_of(line.urls.begin(), line.urls.end(),
+                       [](const LineUrl& u) { return u.kind != UrlKind::Noise; });
 }
 
 bool has_kind(const LineInfo& line, UrlKind kind) {
-    return std::any_of(line.urls.begin(), line.urls.end(), [kind](const LineUrl& u) { return u.kind == kind; });
+    return std::any_of(line.urls.begin(), line.urls.end(),
+                       [kind](const LineUrl& u) { return u.kind == kind; });
 }
 
 bool has_deadline(const LineInfo& line) {
@@ -67,7 +69,8 @@ bool names_prize_only(const std::vector<LineInfo>& lines, const Block& open, std
         return false;
     }
     const bool alone = lead_of(lines, {lead + 1, open.last}) > open.last;
-    return line.head.signature() != 0 || line.count_cue || line.prize_cues > 0 || (alone && !is_sentence(line));
+    return line.head.signature() != 0 || line.count_cue || line.prize_cues > 0 ||
+           (alone && !is_sentence(line));
 }
 
 constexpr int kMostSegmentsTakenIn = 4;
@@ -104,12 +107,15 @@ bool takes_in(const std::vector<LineInfo>& lines, const Block& open, const Block
     return marked || !own_heading;
 }
 
-// A short segment below a contest that gives what it lacks: its deadline or its entry address.
+// A short segment below a contest that gives what it lacks (its deadline or its entry address),
+// or that only adds facts (提供：, 応募条件：) while something is still lacking.
 bool completes(const std::vector<LineInfo>& lines, const Block& open, const Block& next) {
     int count = 0;
     bool adds = false;
+    bool facts_only = true;
     const bool lacks_deadline = !any_line(lines, open, has_deadline);
-    const bool lacks_entry = !any_line(lines, open, [](const LineInfo& l) { return has_kind(l, UrlKind::Entry); });
+    const bool lacks_entry =
+        !any_line(lines, open, [](const LineInfo& l) { return has_kind(l, UrlKind::Entry); });
     for (std::size_t i = next.first; i <= next.last; ++i) {
         const LineInfo& line = lines[i];
         if (!is_content(line)) {
@@ -119,9 +125,14 @@ bool completes(const std::vector<LineInfo>& lines, const Block& open, const Bloc
             (line.title_like() && line.head.signature() != 0)) {
             return false;
         }
-        adds = adds || (lacks_deadline && has_deadline(line)) || (lacks_entry && has_kind(line, UrlKind::Entry));
+        adds =
+            adds || (lacks_deadline && has_deadline(line)) || (lacks_entry && has_kind(line, UrlKind::Entry));
+        const Label label = line.head.label;
+        facts_only = facts_only && line.urls.empty() &&
+                     (label == Label::Info || label == Label::Deadline || label == Label::Period ||
+                      label == Label::Event);
     }
-    return adds;
+    return adds || (facts_only && (lacks_deadline || lacks_entry));
 }
 
 }  // namespace
@@ -161,7 +172,7 @@ std::vector<Block> merge_segments(const std::vector<LineInfo>& lines, const std:
             Block& open = out.back();
             const bool open_has_url = has_entry_url(lines, open);
             if ((!open_has_url && taken_in < kMostSegmentsTakenIn && takes_in(lines, open, seg)) ||
-                (open_has_url && completes(lines, open, seg))) {
+                (open_has_url && taken_in < kMostSegmentsTakenIn && completes(lines, open, seg))) {
                 open.last = seg.last;
                 taken_in += 1;
                 continue;

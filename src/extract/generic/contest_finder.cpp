@@ -1,5 +1,7 @@
 #include "extract/generic/contest_finder.h"
 
+#include <algorithm>
+
 #include "extract/generic/table_rows.h"
 #include "extract/generic/work_meter.h"
 
@@ -31,10 +33,41 @@ std::vector<FoundContest> find_contests(const std::vector<std::string_view>& tex
     std::vector<LineInfo> lines = classify_lines(text_lines);
     read_tables(lines);
     const NoiseMap noise = map_noise(lines);
-    std::vector<FoundContest> found;
+    struct Candidate {
+        FoundContest contest;
+        int score;
+        bool own_site;
+    };
+    std::vector<Candidate> candidates;
+    std::vector<std::pair<std::string, int>> own_site_uses;
     for (const Block& block : group_blocks(lines)) {
-        if (is_contest(lines, block, noise)) {
-            found.push_back(pick_fields(lines, block));
+        const std::optional<int> score = contest_score(lines, block, noise);
+        if (!score || *score < kContestScore) {
+            continue;
+        }
+        FoundContest contest = pick_fields(lines, block);
+        const std::string host = host_of(contest.url);
+        const bool own =
+            std::find(noise.own_hosts.begin(), noise.own_hosts.end(), host) != noise.own_hosts.end();
+        if (own) {
+            auto use = std::find_if(own_site_uses.begin(), own_site_uses.end(),
+                                    [&](const auto& u) { return u.first == host; });
+            if (use == own_site_uses.end()) {
+                own_site_uses.emplace_back(host, 1);
+            } else {
+                use->second += 1;
+            }
+        }
+        candidates.push_back({std::move(contest), *score, own});
+    }
+    std::vector<FoundContest> found;
+    for (Candidate& c : candidates) {
+        const std::string host = host_of(c.contest.url);
+        const auto use = std::find_if(own_site_uses.begin(), own_site_uses.end(),
+                                      [&](const auto& u) { return u.first == host; });
+        const bool shared = use != own_site_uses.end() && use->second >= kSharedSite;
+        if (!c.own_site || shared || c.score >= kContestScore + kOwnSite) {
+            found.push_back(std::move(c.contest));
         }
     }
     return found;

@@ -40,9 +40,15 @@ NoiseMap map_noise(const std::vector<LineInfo>& lines);
 // "https://Mag.Example.jp/x" -> "mag.example.jp"
 std::string host_of(std::string_view url);
 
-// Whether a block is a contest: an address that is not noise, a prize line, and enough signs of
-// a prize (a number of winners, a deadline, prize words) against the signs of noise.
-bool is_contest(const std::vector<LineInfo>& lines, const Block& block, const NoiseMap& noise);
+// A block's score as a contest: its signs of a prize (a number of winners, a deadline, prize
+// words) against its signs of noise; nothing when it cannot be one (no address that is not noise,
+// no prize line, an advertisement, under a heading of noise). A contest from kContestScore on;
+// one on the newsletter's own site needs kOwnSite more, unless many contests share that site (it
+// then sends its readers on from there).
+std::optional<int> contest_score(const std::vector<LineInfo>& lines, const Block& block, const NoiseMap& noise);
+inline constexpr int kContestScore = 3;
+inline constexpr int kOwnSite = 3;
+inline constexpr int kSharedSite = 3;
 // Last pass: the contest's fields picked from its block.
 FoundContest pick_fields(const std::vector<LineInfo>& lines, const Block& block);
 

@@ -116,7 +116,8 @@ std::vector<ExtractedContest> contests_of_json(std::string_view json_lines) {
     std::vector<ExtractedContest> contests;
     for (const std::string_view line : split_lines(json_lines)) {
         if (!line.empty()) {
-            contests.push_back({json_field(line, "title"), json_field(line, "deadline"), json_field(line, "url")});
+            contests.push_back(
+                {json_field(line, "title"), json_field(line, "deadline"), json_field(line, "url")});
         }
     }
     return contests;
@@ -147,7 +148,8 @@ FileScore score_contests(std::string_view name, const std::vector<ExtractedConte
             continue;
         }
         std::string miss = want.deadline + " " + want.url + " [" + want.key + "]";
-        miss += same_url != nullptr ? "  got: " + same_url->deadline + " [" + same_url->title + "]" : "  not extracted";
+        miss += same_url != nullptr ? "  got: " + same_url->deadline + " [" + same_url->title + "]"
+                                    : "  not extracted";
         score.misses.push_back(std::move(miss));
     }
     std::vector<bool> taken(expected.size(), false);

@@ -42,9 +42,9 @@ struct ExtractedContest {
 struct FileScore {
     std::string name;
     int expected = 0;
-    int found = 0;      // expected contests found (recall)
+    int found = 0;  // expected contests found (recall)
     int extracted = 0;
-    int real = 0;       // extracted contests that are real (precision)
+    int real = 0;                     // extracted contests that are real (precision)
     std::vector<std::string> misses;  // one line per expected contest not found
     std::vector<std::string> extras;  // one line per extracted contest that is no real one
 };

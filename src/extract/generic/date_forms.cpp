@@ -151,7 +151,8 @@ std::optional<DateForm> numeric_date(std::string_view s, std::size_t pos) {
     if (!second) {
         return std::nullopt;
     }
-    const bool third_follows = second->end + 1 < s.size() && s[second->end] == sep && is_digit(s[second->end + 1]);
+    const bool third_follows =
+        second->end + 1 < s.size() && s[second->end] == sep && is_digit(s[second->end + 1]);
     if (third_follows && (first->digits == 4 || first->digits == 2)) {
         const auto third = read_number(s, second->end + 1, 2);
         if (!third) {
@@ -159,7 +160,8 @@ std::optional<DateForm> numeric_date(std::string_view s, std::size_t pos) {
         }
         const bool more = third->end + 1 < s.size() && (s[third->end] == sep) && is_digit(s[third->end + 1]);
         const int year = first->digits == 2 ? 2000 + first->value : first->value;
-        return more ? std::nullopt : checked({{DateValue::Kind::Day, year, second->value, third->value}, third->end, false});
+        return more ? std::nullopt
+                    : checked({{DateValue::Kind::Day, year, second->value, third->value}, third->end, false});
     }
     if (third_follows || first->digits > 2 || sep == '-') {
         return std::nullopt;

@@ -111,7 +111,8 @@ DateWordMatch closing_word(std::string_view s, std::size_t& end) {
     const bool labels_next = next.c == U':' || next.c == U'】' || next.c == U']' || next.c == U'=' ||
                              (next.c >= U'0' && next.c <= U'9');
     const std::string_view text = s.substr(p, m.size);
-    const bool only_closes = text == "まで" || text == "迄" || text == "必着" || text == "消印" || text == "号";
+    const bool only_closes =
+        text == "まで" || text == "迄" || text == "必着" || text == "消印" || text == "号";
     if (labels_next && m.word != DateWord::Range && !only_closes) {
         return {};
     }
@@ -168,8 +169,9 @@ std::vector<DateHit> find_dates(std::string_view folded, const std::vector<UrlHi
         if (word.word == DateWord::Deadline || word.word == DateWord::Event) {
             hit.role = role_of(word.word);
         } else if (ranged) {
-            hit.role = prefix.word == DateWord::Deadline || prefix.word == DateWord::Event ? role_of(prefix.word)
-                                                                                         : Role::Period;
+            hit.role = prefix.word == DateWord::Deadline || prefix.word == DateWord::Event
+                           ? role_of(prefix.word)
+                           : Role::Period;
         } else if (prefix.open_range) {
             hit.role = Role::Deadline;
         } else if (prefix.word != DateWord::None) {

@@ -24,7 +24,11 @@ struct LineHead {
     bool wrapped = false;      // the whole line stands in brackets ("【編集後記】")
 
     // Marker kind and style in one number, for comparing the heads of items; 0 for none.
-    int signature() const { return marker == MarkerKind::None || marker == MarkerKind::Note ? 0 : (static_cast<int>(marker) << 12) | style; }
+    int signature() const {
+        return marker == MarkerKind::None || marker == MarkerKind::Note
+                   ? 0
+                   : (static_cast<int>(marker) << 12) | style;
+    }
 };
 
 // Reads the head of folded[begin, end).

@@ -130,7 +130,8 @@ void read_urls(LineInfo& line, std::vector<UrlHit> hits, const LineInfo* above) 
     std::size_t from = 0;
     for (UrlHit& hit : hits) {
         UrlKind kind = kind_of_words(s, from, hit.begin);
-        if (from == 0 && !has_words(s, line.head.body, hit.begin) && above != nullptr && labels_next_line(*above)) {
+        if (from == 0 && !has_words(s, line.head.body, hit.begin) && above != nullptr &&
+            labels_next_line(*above)) {
             const UrlKind above_kind = kind_of_words(above->text.folded, 0, above->text.folded.size());
             kind = kind == UrlKind::Plain ? above_kind : kind;
         }
@@ -146,7 +147,8 @@ void read_cues(LineInfo& line) {
     const std::string_view s = line.text.folded;
     for (std::size_t p = 0; p < s.size();) {
         if (s.substr(p).starts_with("http")) {
-            while (p < s.size() && static_cast<unsigned char>(s[p]) > ' ' && static_cast<unsigned char>(s[p]) < 0x80) {
+            while (p < s.size() && static_cast<unsigned char>(s[p]) > ' ' &&
+                   static_cast<unsigned char>(s[p]) < 0x80) {
                 ++p;
             }
             continue;
@@ -168,7 +170,7 @@ void read_cues(LineInfo& line) {
                 line.sponsor = line.sponsor || line.head.label != Label::Info;
                 break;
             case Cue::Admin:
-                line.admin = true;
+                line.admin = line.admin || line.head.label != Label::Info;  // "提供：…編集部" names a sponsor
                 break;
             case Cue::Weak:
                 line.weak += 1;

@@ -35,8 +35,8 @@ struct LineInfo {
     std::vector<DateHit> dates;
     std::size_t title_begin = 0;  // folded bytes of the prize text the line would give
     std::size_t title_end = 0;
-    int title_chars = 0;  // letters, digits, kana and kanji in it
-    int prize_cues = 0;   // プレゼント, 名様, 円分 …
+    int title_chars = 0;     // letters, digits, kana and kanji in it
+    int prize_cues = 0;      // プレゼント, 名様, 円分 …
     bool count_cue = false;  // a number of prizes or winners ("3名", "10組")
     bool sponsor = false;    // 【PR】 広告 スポンサー
     bool admin = false;      // 配信停止 バックナンバー 編集後記 …

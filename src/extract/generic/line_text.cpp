@@ -1,5 +1,6 @@
 #include "extract/generic/line_text.h"
 
+#include "extract/generic/work_meter.h"
 #include "text/text.h"
 
 namespace velmora::extract::generic {
@@ -48,6 +49,7 @@ char32_t fold_char(char32_t c) {
 }
 
 CharAt char_at(std::string_view s, std::size_t pos) {
+    count_work(1);
     if (pos >= s.size()) {
         return {};
     }

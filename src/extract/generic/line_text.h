@@ -13,10 +13,10 @@
 namespace velmora::extract::generic {
 
 struct LineText {
-    std::string_view content;  // the original bytes inside the quote and frame marks, blanks trimmed
-    int indent = 0;            // blanks before the content; an ideographic space or a tab counts 2
-    bool quoted = false;       // a quote mark or a frame side stood in front
-    std::string folded;        // the content folded to half-width ASCII where it has a form there
+    std::string_view content;           // the original bytes inside the quote and frame marks, blanks trimmed
+    int indent = 0;                     // blanks before the content; an ideographic space or a tab counts 2
+    bool quoted = false;                // a quote mark or a frame side stood in front
+    std::string folded;                 // the content folded to half-width ASCII where it has a form there
     std::vector<std::uint32_t> origin;  // per folded byte, its offset in content; one more for the end
     std::string wide;  // per folded byte, 1 where it was written full-width and folded, else 0
 

@@ -54,7 +54,8 @@ std::size_t cut_hanging_word(std::string_view s, std::size_t begin, std::size_t 
         std::size_t cut = end;
         for (std::size_t p = begin; p < end;) {
             const DateWordMatch m = match_date_word(s, p);
-            if (m.size > 0 && p + m.size == end && (m.word == DateWord::Deadline || m.word == DateWord::Period)) {
+            if (m.size > 0 && p + m.size == end &&
+                (m.word == DateWord::Deadline || m.word == DateWord::Period)) {
                 cut = p;
                 break;
             }
@@ -119,7 +120,8 @@ bool LineInfo::title_like() const {
     if (kind != LineKind::Text && kind != LineKind::Banner) {
         return false;
     }
-    const bool label_ok = head.label == Label::None || head.label == Label::Prize || head.label == Label::Rank;
+    const bool label_ok =
+        head.label == Label::None || head.label == Label::Prize || head.label == Label::Rank;
     return label_ok && title_chars >= 2;
 }
 

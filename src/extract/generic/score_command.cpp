@@ -109,12 +109,15 @@ ExtractorResult run_score(const std::vector<std::string>& args) {
         expect_path.replace_extension(".expect");
         const auto bytes = read_file(newsletter);
         const auto expect_text = read_file(expect_path);
-        const ExpectationRead expect = expect_text ? read_expectation(*expect_text) : ExpectationRead{{}, "missing"};
+        const ExpectationRead expect =
+            expect_text ? read_expectation(*expect_text) : ExpectationRead{{}, "missing"};
         if (!bytes || !expect.error.empty()) {
-            return {kExitBadArguments, result.out, "velmora-score: " + expect_path.string() + ": " + expect.error + "\n"};
+            return {kExitBadArguments, result.out,
+                    "velmora-score: " + expect_path.string() + ": " + expect.error + "\n"};
         }
         std::istringstream input(*bytes);
-        const ExtractorResult run = run_extractor({"--format", options.format, "--json", "-"}, input, expect.expectation.now);
+        const ExtractorResult run =
+            run_extractor({"--format", options.format, "--json", "-"}, input, expect.expectation.now);
         if (run.exit_code != 0) {
             return {run.exit_code, result.out, run.err};
         }
@@ -136,8 +139,8 @@ ExtractorResult run_score(const std::vector<std::string>& args) {
     const double recall = total.expected == 0 ? 1.0 : static_cast<double>(total.found) / total.expected;
     const double precision = total.extracted == 0 ? 1.0 : static_cast<double>(total.real) / total.extracted;
     result.out += "total " + std::to_string(newsletters.size()) + " newsletters  recall " +
-                  ratio_text(total.found, total.expected) + "  precision " + ratio_text(total.real, total.extracted) +
-                  "\n";
+                  ratio_text(total.found, total.expected) + "  precision " +
+                  ratio_text(total.real, total.extracted) + "\n";
     if (recall < options.min_recall || precision < options.min_precision) {
         result.exit_code = 1;
         result.err = "velmora-score: below the floor (recall " + std::to_string(options.min_recall) +

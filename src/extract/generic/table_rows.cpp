@@ -103,7 +103,8 @@ void read_tables(std::vector<LineInfo>& lines) {
             columns = std::move(header);
             continue;
         }
-        if (!columns.empty() && line.kind == LineKind::Text && line.text.folded.find('|') != std::string::npos) {
+        if (!columns.empty() && line.kind == LineKind::Text &&
+            line.text.folded.find('|') != std::string::npos) {
             read_row(line, columns);
         }
     }

@@ -69,7 +69,8 @@ std::vector<UrlHit> find_urls(std::string_view folded, std::string_view wide) {
             continue;
         }
         const std::size_t scheme = scheme_at(folded, found);
-        const bool word_start = found == 0 || std::isalnum(static_cast<unsigned char>(folded[found - 1])) == 0;
+        const bool word_start =
+            found == 0 || std::isalnum(static_cast<unsigned char>(folded[found - 1])) == 0;
         if (scheme == 0 || !word_start) {
             pos = found + 1;
             continue;

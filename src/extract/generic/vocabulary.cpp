@@ -1,6 +1,11 @@
 #include "extract/generic/vocabulary.h"
 
+#include <array>
 #include <cctype>
+#include <vector>
+
+#include "extract/generic/vocabulary_rows.h"
+#include "extract/generic/work_meter.h"
 
 namespace velmora::extract::generic {
 namespace {
@@ -11,106 +16,61 @@ struct Word {
     Kind kind;
 };
 
-// Longer words that begin with a shorter one need no order: the longest match wins.
-constexpr Word<Label> kLabels[] = {
-    {"賞品名", Label::Prize}, {"賞品", Label::Prize}, {"景品", Label::Prize}, {"商品名", Label::Prize},
-    {"商品", Label::Prize}, {"プレゼント内容", Label::Prize}, {"プレゼント品", Label::Prize},
-    {"プレゼント", Label::Prize}, {"懸賞品", Label::Prize}, {"当選品", Label::Prize}, {"品名", Label::Prize},
-    {"特賞", Label::Rank}, {"特別賞", Label::Rank}, {"大賞", Label::Rank}, {"金賞", Label::Rank},
-    {"銀賞", Label::Rank}, {"銅賞", Label::Rank}, {"一等", Label::Rank}, {"二等", Label::Rank},
-    {"三等", Label::Rank}, {"Wチャンス賞", Label::Rank}, {"Wチャンス", Label::Rank},
-    {"ダブルチャンス賞", Label::Rank}, {"ダブルチャンス", Label::Rank}, {"参加賞", Label::Rank},
-    {"締切", Label::Deadline}, {"締め切り", Label::Deadline}, {"締切り", Label::Deadline},
-    {"締切日", Label::Deadline}, {"〆切", Label::Deadline}, {"〆切り", Label::Deadline},
-    {"〆切日", Label::Deadline}, {"〆", Label::Deadline}, {"応募締切", Label::Deadline},
-    {"応募締切日", Label::Deadline}, {"応募締め切り", Label::Deadline}, {"応募〆切", Label::Deadline},
-    {"応募期限", Label::Deadline}, {"受付期限", Label::Deadline}, {"期限", Label::Deadline},
-    {"受付締切", Label::Deadline}, {"最終締切", Label::Deadline}, {"受付終了", Label::Deadline},
-    {"応募期間", Label::Period}, {"受付期間", Label::Period}, {"募集期間", Label::Period},
-    {"実施期間", Label::Period}, {"開催期間", Label::Period}, {"キャンペーン期間", Label::Period},
-    {"期間", Label::Period},
-    {"応募", Label::Entry}, {"応募URL", Label::Entry}, {"応募先", Label::Entry},
-    {"応募ページ", Label::Entry}, {"応募フォーム", Label::Entry}, {"応募はこちら", Label::Entry},
-    {"応募する", Label::Entry}, {"エントリー", Label::Entry}, {"申し込み", Label::Entry},
-    {"申込み", Label::Entry}, {"申込", Label::Entry}, {"お申込み", Label::Entry}, {"URL", Label::Link},
-    {"Url", Label::Link}, {"url", Label::Link}, {"リンク", Label::Link}, {"こちら", Label::Link},
-    {"アクセス", Label::Link}, {"参加", Label::Entry}, {"応募者", Label::None}, {"応募総数", Label::None},
-    {"詳細", Label::Detail}, {"詳しくは", Label::Detail}, {"詳しく", Label::Detail},
-    {"くわしく", Label::Detail}, {"公式サイト", Label::Detail}, {"商品ページ", Label::Detail},
-    {"特設サイト", Label::Detail}, {"キャンペーン詳細", Label::Detail}, {"詳細ページ", Label::Detail},
-    {"商品詳細", Label::Detail}, {"メーカーサイト", Label::Detail}, {"ページ", Label::Link}, {"サイト", Label::Link},
-    {"HP", Label::Link}, {"実施", Label::Info}, {"主催者", Label::Info}, {"特設ページ", Label::Detail}, {"キャンペーンページ", Label::Detail},
-    {"提供", Label::Info}, {"協賛", Label::Info}, {"主催", Label::Info}, {"当選数", Label::Info},
-    {"当選者数", Label::Info}, {"当選人数", Label::Info}, {"当選者", Label::Info}, {"人数", Label::Info},
-    {"対象", Label::Info}, {"応募条件", Label::Info}, {"応募資格", Label::Info}, {"条件", Label::Info},
-    {"応募方法", Label::Info}, {"方法", Label::Info}, {"備考", Label::Info}, {"注意", Label::Info},
-    {"数量", Label::Info}, {"賞品数", Label::Info}, {"募集人数", Label::Info}, {"発表", Label::Event},
-    {"当選発表", Label::Event}, {"発送", Label::Event}, {"受付開始", Label::Event}, {"開始", Label::Event},
-    {"抽選日", Label::Event},
-    {"配信停止", Label::Noise}, {"配信解除", Label::Noise}, {"購読解除", Label::Noise},
-    {"登録変更", Label::Noise}, {"バックナンバー", Label::Noise}, {"PR", Label::Noise},
-    {"広告", Label::Noise}, {"スポンサー", Label::Noise},
+// A table's words by their first byte, so that a position is compared with the few words that
+// can begin there.
+template <typename Kind>
+class Table {
+public:
+    explicit Table(const std::vector<Row<Kind>>& rows) {
+        for (const Row<Kind>& row : rows) {
+            std::size_t start = 0;
+            while (start < row.words.size()) {
+                std::size_t end = row.words.find(' ', start);
+                end = end == std::string_view::npos ? row.words.size() : end;
+                if (end > start) {
+                    const Word<Kind> word{row.words.substr(start, end - start), row.kind};
+                    m_buckets[static_cast<unsigned char>(word.text[0])].push_back(word);
+                    m_all.push_back(word);
+                }
+                start = end + 1;
+            }
+        }
+    }
+    const std::vector<Word<Kind>>& starting_with(char c) const {
+        return m_buckets[static_cast<unsigned char>(c)];
+    }
+    const std::vector<Word<Kind>>& all() const { return m_all; }
+
+private:
+    std::array<std::vector<Word<Kind>>, 256> m_buckets;
+    std::vector<Word<Kind>> m_all;
 };
 
-constexpr Word<DateWord> kDateWords[] = {
-    {"締切", DateWord::Deadline}, {"締切日", DateWord::Deadline}, {"〆切日", DateWord::Deadline},
-    {"消印有効", DateWord::Deadline}, {"当日消印有効", DateWord::Deadline}, {"締め切り", DateWord::Deadline}, {"締切り", DateWord::Deadline},
-    {"〆切", DateWord::Deadline}, {"〆切り", DateWord::Deadline}, {"〆", DateWord::Deadline},
-    {"期限", DateWord::Deadline}, {"まで", DateWord::Deadline}, {"迄", DateWord::Deadline},
-    {"必着", DateWord::Deadline}, {"消印", DateWord::Deadline}, {"受付終了", DateWord::Deadline},
-    {"終了", DateWord::Deadline}, {"締", DateWord::Deadline}, {"ラスト", DateWord::Deadline},
-    {"期間", DateWord::Period}, {"実施期間", DateWord::Period},
-    {"発表", DateWord::Event}, {"発送", DateWord::Event}, {"開始", DateWord::Event},
-    {"開催", DateWord::Event}, {"発売", DateWord::Event}, {"抽選日", DateWord::Event},
-    {"配信", DateWord::Event}, {"発行", DateWord::Event}, {"号", DateWord::Event},
-    {"更新", DateWord::Event}, {"公開", DateWord::Event}, {"掲載", DateWord::Event},
-    {"予定", DateWord::Event}, {"頃", DateWord::Event}, {"以降", DateWord::Event},
-    {"到着", DateWord::Event}, {"お届け", DateWord::Event}, {"入荷", DateWord::Event},
-    {"スタート", DateWord::Event}, {"放送", DateWord::Event}, {"誕生", DateWord::Event},
-    {"〜", DateWord::Range}, {"~", DateWord::Range}, {"－", DateWord::Range}, {"-", DateWord::Range},
-    {"–", DateWord::Range}, {"—", DateWord::Range}, {"‐", DateWord::Range}, {"から", DateWord::Range},
-    {"より", DateWord::Range}, {"―", DateWord::Range}, {"⇒", DateWord::Range},
-};
+const Table<Label>& labels() {
+    static const Table<Label> table(label_rows());
+    return table;
+}
 
-constexpr Word<Cue> kCues[] = {
-    {"プレゼント", Cue::Prize}, {"当たる", Cue::Prize}, {"当選", Cue::Prize}, {"抽選", Cue::Prize},
-    {"賞品", Cue::Prize}, {"懸賞", Cue::Prize}, {"ギフト", Cue::Prize}, {"券", Cue::Prize},
-    {"招待", Cue::Prize}, {"ペア", Cue::Prize}, {"モニター", Cue::Prize}, {"全員", Cue::Prize},
-    {"名様", Cue::Prize}, {"円分", Cue::Prize}, {"円相当", Cue::Prize}, {"セット", Cue::Prize},
-    {"詰め合わせ", Cue::Prize}, {"詰合せ", Cue::Prize}, {"もらえる", Cue::Prize}, {"カード", Cue::Prize},
-    {"商品券", Cue::Prize}, {"旅行", Cue::Prize}, {"食事券", Cue::Prize}, {"ポイント", Cue::Prize},
-    {"応募", Cue::Prize}, {"締切", Cue::Prize}, {"〆", Cue::Prize},
-    {"PR", Cue::Sponsor}, {"広告", Cue::Sponsor}, {"スポンサー", Cue::Sponsor}, {"協賛企業", Cue::Sponsor},
-    {"提供広告", Cue::Sponsor}, {"タイアップ", Cue::Sponsor},
-    {"配信停止", Cue::Admin}, {"配信解除", Cue::Admin}, {"購読解除", Cue::Admin}, {"登録解除", Cue::Admin},
-    {"解除", Cue::Admin}, {"登録変更", Cue::Admin}, {"アドレス変更", Cue::Admin}, {"配信先変更", Cue::Admin},
-    {"変更", Cue::Admin}, {"退会", Cue::Admin}, {"バックナンバー", Cue::Admin}, {"過去の号", Cue::Admin},
-    {"過去ログ", Cue::Admin}, {"当選報告", Cue::Admin}, {"当選者の声", Cue::Admin}, {"紹介者", Cue::Admin}, {"紹介URL", Cue::Admin}, {"紹介コード", Cue::Admin},
-    {"編集後記", Cue::Admin}, {"目次", Cue::Admin}, {"発行者", Cue::Admin}, {"発行元", Cue::Admin},
-    {"発行", Cue::Admin}, {"運営", Cue::Admin}, {"問い合わせ", Cue::Admin}, {"問合せ", Cue::Admin},
-    {"ご意見", Cue::Admin}, {"ご感想", Cue::Admin}, {"Copyright", Cue::Admin}, {"(C)", Cue::Admin},
-    {"©", Cue::Admin}, {"転載", Cue::Admin}, {"購読", Cue::Admin},
-    {"編集部", Cue::Admin}, {"お知らせ", Cue::Admin}, {"あいさつ", Cue::Admin}, {"挨拶", Cue::Admin},
-    {"事務局", Cue::Admin}, {"友達紹介", Cue::Admin}, {"ご紹介ください", Cue::Admin},
-    {"ホームページ", Cue::Weak}, {"ギャラリー", Cue::Weak}, {"更新", Cue::Weak}, {"ブログ", Cue::Weak}, {"フォロー", Cue::Weak}, {"SNS", Cue::Weak},
-    {"公式アカウント", Cue::Weak}, {"トップページ", Cue::Weak}, {"メルマガ", Cue::Weak}, {"友達", Cue::Weak},
-};
+const Table<DateWord>& date_words() {
+    static const Table<DateWord> table(date_word_rows());
+    return table;
+}
 
-// Counters after a number of prizes or winners ("3名", "10組", "1,000円分").
-constexpr std::string_view kCounters[] = {
-    "名", "組", "人", "本", "個", "点", "枚", "台", "箱", "袋", "缶", "口", "泊", "セット",
-    "ケース", "円分", "円相当", "万円分", "kg", "足", "着", "冊", "食",
-};
+const Table<Cue>& cues() {
+    static const Table<Cue> table(cue_rows());
+    return table;
+}
 
-template <typename Kind, std::size_t N>
-std::pair<Kind, std::size_t> longest(const Word<Kind> (&table)[N], std::string_view s,
-                                     std::size_t pos) {
+// The longest word of the table at `pos`.
+template <typename Kind>
+std::pair<Kind, std::size_t> longest(const Table<Kind>& table, std::string_view s, std::size_t pos) {
     std::pair<Kind, std::size_t> best{Kind{}, 0};
+    count_work(1);
     if (pos >= s.size()) {
         return best;
     }
     const std::string_view rest = s.substr(pos);
-    for (const auto& word : table) {
+    for (const auto& word : table.starting_with(rest[0])) {
         if (word.text.size() > best.second && rest.starts_with(word.text)) {
             best = {word.kind, word.text.size()};
         }
@@ -141,7 +101,7 @@ LabelMatch match_spaced_label(std::string_view s, std::size_t pos) {
         return {};
     }
     LabelMatch best;
-    for (const auto& word : kLabels) {
+    for (const auto& word : labels().all()) {
         std::size_t w = 0;
         std::size_t p = pos;
         while (w < word.text.size() && p < s.size()) {
@@ -164,7 +124,7 @@ LabelMatch match_spaced_label(std::string_view s, std::size_t pos) {
 }  // namespace
 
 LabelMatch match_label(std::string_view folded, std::size_t pos) {
-    const auto [label, size] = longest(kLabels, folded, pos);
+    const auto [label, size] = longest(labels(), folded, pos);
     if (size > 0) {
         return {label, size};
     }
@@ -172,12 +132,12 @@ LabelMatch match_label(std::string_view folded, std::size_t pos) {
 }
 
 DateWordMatch match_date_word(std::string_view folded, std::size_t pos) {
-    const auto [word, size] = longest(kDateWords, folded, pos);
+    const auto [word, size] = longest(date_words(), folded, pos);
     return {word, size};
 }
 
 CueMatch match_cue(std::string_view folded, std::size_t pos) {
-    const auto [cue, size] = longest(kCues, folded, pos);
+    const auto [cue, size] = longest(cues(), folded, pos);
     if (size == 2 && folded.substr(pos, 2) == "PR") {
         // "PR" is a cue as a word of its own: 【PR】, [PR], "PR:" but not "PRESENT".
         const bool letter_before = pos > 0 && is_ascii_letter(folded[pos - 1]);
@@ -190,9 +150,10 @@ CueMatch match_cue(std::string_view folded, std::size_t pos) {
 }
 
 std::size_t match_counter(std::string_view folded, std::size_t pos) {
+    count_work(1);
     std::size_t best = 0;
     const std::string_view rest = pos < folded.size() ? folded.substr(pos) : std::string_view();
-    for (const std::string_view word : kCounters) {
+    for (const std::string_view word : counter_words()) {
         if (word.size() > best && rest.starts_with(word)) {
             best = word.size();
         }
@@ -203,7 +164,12 @@ std::size_t match_counter(std::string_view folded, std::size_t pos) {
 
 int bullet_index(char32_t c) {
     const std::size_t at = kBullets.find(c);
-    return at == std::u32string_view::npos ? -1 : static_cast<int>(at);
+    if (at != std::u32string_view::npos) {
+        return static_cast<int>(at);
+    }
+    // Pictographs and dingbats as bullets (🎁 ✨ 👉 ✅), each a mark of its own.
+    const bool pictograph = (c >= 0x1F300 && c <= 0x1FAFF) || (c >= 0x2600 && c <= 0x27BF);
+    return pictograph ? 1000 + static_cast<int>(c % 2048) : -1;
 }
 
 bool is_rule_char(char32_t c) {

@@ -61,8 +61,8 @@ CueMatch match_cue(std::string_view folded, std::size_t pos);
 // bytes, 0 when none.
 std::size_t match_counter(std::string_view folded, std::size_t pos);
 
-// Marks in front of an item: ■ ◆ ★ ● ☆ ▼ ◇ and their kin. The mark's index in the table (for
-// telling items of one kind apart), or -1.
+// Marks in front of an item: ■ ◆ ★ ● ☆ ▼ ◇ and their kin, pictographs too. A number per mark
+// below 3072 (for telling items of one kind apart), or -1.
 int bullet_index(char32_t c);
 // Characters rules are drawn with (━ ＝ - ─ ◆◇ ★☆ …).
 bool is_rule_char(char32_t c);
