@@ -167,9 +167,17 @@ std::vector<Contest> extract_contests(int code, const std::string& text, const l
     platform.set_clipboard_text(text);
     ui::Form3 form;
     form.Today = ledger::today_text(now);
-    form.MailNo = code == kAutoCode ? detect_format(platform, form).mail_no : code - ui::kFirstFormatCode;
-    Primitives x(form, platform);
-    parser_of(form.MailNo)(x);
+    form.MailNo = code - ui::kFirstFormatCode;
+    ui::Form3 generic_parse;
+    if (code == kAutoCode) {
+        form.MailNo = choose_parser(score_every_parser(platform, form, &generic_parse)).mail_no;
+    }
+    if (code == kAutoCode && form.MailNo == kGenericMailNo) {
+        show_parse(form, generic_parse, kGenericMailNo);  // the general extractor has run already
+    } else {
+        Primitives x(form, platform);
+        parser_of(form.MailNo)(x);
+    }
     std::vector<Contest> contests = contests_in(form);
     if (code == kAutoCode || code == kGenericCode) {
         for (Contest& contest : contests) {

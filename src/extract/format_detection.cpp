@@ -135,35 +135,56 @@ Detection choose_parser(const ParserScores& scores) {
     return {kGenericMailNo, Chosen::NoFormatFits, scores.generic};
 }
 
-ParserScores score_every_parser(platform::Platform& platform, const ui::Form3& window) {
-    // One scratch window for every run: its lists are never drawn. Each run starts from empty
-    // lists, as a choice in the menu does, and from the window's state.
+namespace {
+
+// Empty lists, as a choice in the menu leaves them, and the window's state.
+void start_from(ui::Form3& scratch, const ui::Form3& window) {
+    scratch.List1.clear();
+    scratch.List2.clear();
+    scratch.List3.clear();
+    scratch.Today = window.Today;
+    scratch.LineNo = window.LineNo;
+    scratch.Memo = window.Memo;
+    scratch.ItemNo = window.ItemNo;
+    scratch.Mode = window.Mode;
+    scratch.Pend = window.Pend;
+    scratch.Work = window.Work;
+}
+
+}  // namespace
+
+ParserScores score_every_parser(platform::Platform& platform, const ui::Form3& window,
+                                ui::Form3* generic_parse) {
+    // One scratch window for every format: its lists are never drawn.
     ui::Form3 scratch;
     Primitives x(scratch, platform);
-    const auto run = [&](formats::Parser parser) {
-        scratch.List1.clear();
-        scratch.List2.clear();
-        scratch.List3.clear();
-        scratch.Today = window.Today;
-        scratch.LineNo = window.LineNo;
-        scratch.Memo = window.Memo;
-        scratch.ItemNo = window.ItemNo;
-        scratch.Mode = window.Mode;
-        scratch.Pend = window.Pend;
-        scratch.Work = window.Work;
-        parser(x);
-        return score_of(scratch);
-    };
     ParserScores scores;
     for (int i = 0; i < ui::kFormatCount; ++i) {
-        scores.formats[static_cast<std::size_t>(i)] = run(parser_of(i));
+        start_from(scratch, window);
+        parser_of(i)(x);
+        scores.formats[static_cast<std::size_t>(i)] = score_of(scratch);
     }
-    scores.generic = run(PGeneric);
+    ui::Form3& generic = generic_parse != nullptr ? *generic_parse : scratch;
+    start_from(generic, window);
+    Primitives y(generic, platform);
+    PGeneric(y);
+    scores.generic = score_of(generic);
     return scores;
 }
 
-Detection detect_format(platform::Platform& platform, const ui::Form3& window) {
-    return choose_parser(score_every_parser(platform, window));
+void show_parse(ui::Form3& window, const ui::Form3& parse, long mail_no) {
+    window.MailNo = mail_no;
+    window.List1.set_rows(parse.List1.rows());
+    window.List2.set_rows(parse.List2.rows());
+    window.List3.set_rows(parse.List3.rows());
+    window.Text1.set_text("");
+    window.Lines = parse.Lines;
+    window.LineNo = parse.LineNo;
+    window.Memo = parse.Memo;
+    window.ItemNo = parse.ItemNo;
+    window.Mode = parse.Mode;
+    window.Pend = parse.Pend;
+    window.Work = parse.Work;
 }
 
 }  // namespace velmora::extract

@@ -3,7 +3,8 @@
 // extractor run over the clipboard on scratch extraction state, never on the window's lists;
 // their results are scored and compared by one rule (choose_parser, in format_detection.cpp).
 //
-//   const Detection d = detect_format(platform, form);   // d.mail_no: 0 to 25, or generic
+//   const Detection d = choose_parser(score_every_parser(platform, form));   // d.mail_no: 0 to 25, or
+//   generic
 
 #include <array>
 #include <string_view>
@@ -51,13 +52,17 @@ struct ParserScores {
 
 // Every format's parser and the general extractor over the clipboard text, each on scratch
 // state that starts as the window's (a parser may read what the last parse left, such as Mode),
-// so that each score is that of the parse the window would show. Clipboard and window stay untouched.
-ParserScores score_every_parser(platform::Platform& platform, const ui::Form3& window);
+// so that each score is that of the parse the window would show. Clipboard and window stay
+// untouched. Given `generic_parse`, the general extractor runs on it, and its parse stays there
+// to be shown without a second run (it costs more than all the formats together).
+ParserScores score_every_parser(platform::Platform& platform, const ui::Form3& window,
+                                ui::Form3* generic_parse = nullptr);
+
+// Puts a parse made on scratch state into the window as the parse itself would have left it there
+// after a choice in the menu: MailNo, the three lists, an empty Text1, and the extraction state.
+void show_parse(ui::Form3& window, const ui::Form3& parse, long mail_no);
 
 // The rule alone.
 Detection choose_parser(const ParserScores& scores);
-
-// score_every_parser, then the rule.
-Detection detect_format(platform::Platform& platform, const ui::Form3& window);
 
 }  // namespace velmora::extract
