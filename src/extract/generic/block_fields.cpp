@@ -15,7 +15,7 @@ bool names_prize(const LineInfo& line) {
 }
 
 // The line that names the prize: a 賞品： line (or the line below a 賞品 label standing alone),
-// else the first line that could; a banner gives way to a later line that names a prize better.
+// else the first line that could; a heading gives way to a later line that names a prize better.
 std::size_t title_line(const std::vector<LineInfo>& lines, const Block& block) {
     std::size_t first_like = block.last + 1;
     for (std::size_t i = block.first; i <= block.last; ++i) {
@@ -37,8 +37,11 @@ std::size_t title_line(const std::vector<LineInfo>& lines, const Block& block) {
             first_like = i;
         }
     }
-    if (first_like <= block.last && lines[first_like].kind == LineKind::Banner &&
-        !names_prize(lines[first_like])) {
+    // A heading (a banner, a line wholly in brackets such as 【終了間近】) gives way to a later
+    // line that names a prize when it names none itself.
+    const bool heading = first_like <= block.last &&
+                         (lines[first_like].kind == LineKind::Banner || lines[first_like].head.wrapped);
+    if (heading && !names_prize(lines[first_like])) {
         for (std::size_t i = first_like + 1; i <= block.last; ++i) {
             if (lines[i].title_like() && names_prize(lines[i]) && !lines[i].admin) {
                 return i;

@@ -57,11 +57,17 @@ std::string host_of(std::string_view url) {
 
 NoiseMap map_noise(const std::vector<LineInfo>& lines) {
     NoiseMap map;
+    map.sections = noise_sections(lines);
     constexpr std::size_t kMostHosts = 16;
-    for (const LineInfo& line : lines) {
+    bool sponsored = false;  // under a heading of advertisements rather than the newsletter's own
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const LineInfo& line = lines[i];
+        sponsored = map.sections[i] && (is_heading(lines, i) ? line.sponsor : sponsored);
         for (const LineUrl& u : line.urls) {
-            // An advertisement's address is someone else's site.
-            if (u.kind != UrlKind::Noise || line.sponsor || map.own_hosts.size() >= kMostHosts) {
+            // The addresses of the newsletter's own business, labelled or under its headings; an
+            // advertisement's address is someone else's site.
+            const bool own = u.kind == UrlKind::Noise || (map.sections[i] && !sponsored);
+            if (!own || line.sponsor || map.own_hosts.size() >= kMostHosts) {
                 continue;
             }
             std::string host = host_of(u.url);
@@ -70,7 +76,6 @@ NoiseMap map_noise(const std::vector<LineInfo>& lines) {
             }
         }
     }
-    map.sections = noise_sections(lines);
     return map;
 }
 
@@ -144,8 +149,11 @@ std::optional<int> contest_score(const std::vector<LineInfo>& lines, const Block
         (lines[lead].admin && !lines[lead].title_like())) {
         return std::nullopt;
     }
-    if (lines[lead].admin && !lines[lead].urls.empty() && !count && !deadline) {
-        return std::nullopt;
+    if (lines[lead].admin && !lines[lead].urls.empty()) {
+        if (!count && !deadline) {
+            return std::nullopt;
+        }
+        score += kAdminLine;  // a one-line item of the newsletter's own ("読者アンケート…")
     }
     score += count ? kCountCue : 0;
     score += deadline ? kDeadline : (other_date ? kOtherDate : 0);

@@ -61,6 +61,17 @@ bool is_sentence(const LineInfo& line) {
     return line.text.folded.find("。") != std::string::npos;
 }
 
+// One or two lines without a full stop: a heading, or a title with its number of winners.
+bool is_short_heading(const std::vector<LineInfo>& lines, const Block& block) {
+    int count = 0;
+    for (std::size_t i = block.first; i <= block.last; ++i) {
+        if (is_content(lines[i]) && (++count > 2 || is_sentence(lines[i]))) {
+            return false;
+        }
+    }
+    return count > 0;
+}
+
 // A block that so far only names a prize and may take in what follows: its lead is a marked
 // head, names a prize, or stands alone as a heading.
 bool names_prize_only(const std::vector<LineInfo>& lines, const Block& open, std::size_t lead) {
@@ -68,9 +79,8 @@ bool names_prize_only(const std::vector<LineInfo>& lines, const Block& open, std
     if (!line.title_like() || line.admin || line.sponsor) {
         return false;
     }
-    const bool alone = lead_of(lines, {lead + 1, open.last}) > open.last;
     return line.head.signature() != 0 || line.count_cue || line.prize_cues > 0 ||
-           (alone && !is_sentence(line));
+           is_short_heading(lines, open);
 }
 
 constexpr int kMostSegmentsTakenIn = 4;
@@ -95,15 +105,8 @@ bool takes_in(const std::vector<LineInfo>& lines, const Block& open, const Block
         return false;
     }
     // A heading of its own: a title line over an address, or a short segment of no sentences.
-    bool short_heading = true;
-    int count = 0;
-    for (std::size_t i = next.first; i <= next.last && short_heading; ++i) {
-        if (lines[i].kind == LineKind::Text || lines[i].kind == LineKind::Banner) {
-            short_heading = ++count <= 2 && !is_sentence(lines[i]);
-        }
-    }
-    const bool own_heading =
-        first.title_like() && !is_sentence(first) && (short_heading || has_entry_url(lines, next));
+    const bool own_heading = first.title_like() && !is_sentence(first) &&
+                             (is_short_heading(lines, next) || has_entry_url(lines, next));
     return marked || !own_heading;
 }
 

@@ -1,6 +1,7 @@
 #include "extract/generic/contest_finder.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 #include "extract/generic/table_rows.h"
 #include "extract/generic/work_meter.h"
@@ -29,48 +30,49 @@ std::vector<FoundContest> find_contests(std::string_view text) {
     return find_contests(split_lines(text));
 }
 
+namespace {
+
+struct Candidate {
+    FoundContest contest;
+    int score = 0;
+    std::string host;  // of its address
+};
+
+// A block on the newsletter's own site stays only with the stronger score, unless several
+// contests lead through that site (it then forwards its readers to the contests).
+std::vector<FoundContest> keep_contests(std::vector<Candidate> candidates, const NoiseMap& noise) {
+    auto own = [&noise](const std::string& host) {
+        return std::find(noise.own_hosts.begin(), noise.own_hosts.end(), host) != noise.own_hosts.end();
+    };
+    std::unordered_map<std::string, int> uses;
+    for (const Candidate& c : candidates) {
+        uses[c.host] += 1;
+    }
+    std::vector<FoundContest> kept;
+    for (Candidate& c : candidates) {
+        if (!own(c.host) || uses[c.host] >= kSharedSite || c.score >= kContestScore + kOwnSite) {
+            kept.push_back(std::move(c.contest));
+        }
+    }
+    return kept;
+}
+
+}  // namespace
+
 std::vector<FoundContest> find_contests(const std::vector<std::string_view>& text_lines) {
     std::vector<LineInfo> lines = classify_lines(text_lines);
     read_tables(lines);
     const NoiseMap noise = map_noise(lines);
-    struct Candidate {
-        FoundContest contest;
-        int score;
-        bool own_site;
-    };
     std::vector<Candidate> candidates;
-    std::vector<std::pair<std::string, int>> own_site_uses;
     for (const Block& block : group_blocks(lines)) {
         const std::optional<int> score = contest_score(lines, block, noise);
-        if (!score || *score < kContestScore) {
-            continue;
-        }
-        FoundContest contest = pick_fields(lines, block);
-        const std::string host = host_of(contest.url);
-        const bool own =
-            std::find(noise.own_hosts.begin(), noise.own_hosts.end(), host) != noise.own_hosts.end();
-        if (own) {
-            auto use = std::find_if(own_site_uses.begin(), own_site_uses.end(),
-                                    [&](const auto& u) { return u.first == host; });
-            if (use == own_site_uses.end()) {
-                own_site_uses.emplace_back(host, 1);
-            } else {
-                use->second += 1;
-            }
-        }
-        candidates.push_back({std::move(contest), *score, own});
-    }
-    std::vector<FoundContest> found;
-    for (Candidate& c : candidates) {
-        const std::string host = host_of(c.contest.url);
-        const auto use = std::find_if(own_site_uses.begin(), own_site_uses.end(),
-                                      [&](const auto& u) { return u.first == host; });
-        const bool shared = use != own_site_uses.end() && use->second >= kSharedSite;
-        if (!c.own_site || shared || c.score >= kContestScore + kOwnSite) {
-            found.push_back(std::move(c.contest));
+        if (score && *score >= kContestScore) {
+            FoundContest contest = pick_fields(lines, block);
+            std::string host = host_of(contest.url);
+            candidates.push_back({std::move(contest), *score, std::move(host)});
         }
     }
-    return found;
+    return keep_contests(std::move(candidates), noise);
 }
 
 }  // namespace velmora::extract::generic

@@ -45,7 +45,8 @@ std::string host_of(std::string_view url);
 // no prize line, an advertisement, under a heading of noise). A contest from kContestScore on;
 // one on the newsletter's own site needs kOwnSite more, unless many contests share that site (it
 // then sends its readers on from there).
-std::optional<int> contest_score(const std::vector<LineInfo>& lines, const Block& block, const NoiseMap& noise);
+std::optional<int> contest_score(const std::vector<LineInfo>& lines, const Block& block,
+                                 const NoiseMap& noise);
 inline constexpr int kContestScore = 3;
 inline constexpr int kOwnSite = 3;
 inline constexpr int kSharedSite = 3;

@@ -13,9 +13,8 @@ void PGeneric(Primitives& x) {
     x.GetLi();
     std::vector<std::string_view> lines;
     lines.reserve(x.form.Lines.size());
-    for (std::size_t i = 0; i < x.form.Lines.size(); ++i) {
+    for (const std::string_view piece : x.form.Lines) {
         // A piece may still hold a lone LF or CR from text that did not use CR LF throughout.
-        const std::string_view piece = x.form.Lines[i];
         if (piece.empty()) {
             lines.push_back(piece);
         }

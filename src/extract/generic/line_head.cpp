@@ -55,8 +55,8 @@ bool stands_as_label(std::string_view s, Label label, std::size_t after, std::si
     if (label == Label::None) {
         return false;
     }
-    if (after >= end || label == Label::Noise || label == Label::Rank) {
-        return true;
+    if (after >= end || label == Label::Noise || label == Label::Rank || (after > 0 && s[after - 1] == ':')) {
+        return true;  // at the end, a label that needs nothing after it, or a word ending in its colon
     }
     const CharAt next = char_at(s, after);
     if (is_separator(next.c) || next.c == U'：' || next.c == U'/') {

@@ -9,6 +9,30 @@ bool is_digit(char c) {
     return c >= '0' && c <= '9';
 }
 
+bool is_kanji_digit(char32_t c) {
+    return std::u32string_view(U"一二三四五六七八九十").find(c) != std::u32string_view::npos;
+}
+
+// "一、" "十二." : numbers in kanji before a comma or stop.
+int kanji_number_mark(std::string_view s, std::size_t& pos, std::size_t end) {
+    std::size_t p = pos;
+    int digits = 0;
+    while (p < end && digits < 3) {
+        const CharAt c = char_at(s, p);
+        if (!is_kanji_digit(c.c)) {
+            break;
+        }
+        p += c.size;
+        ++digits;
+    }
+    const CharAt mark = char_at(s, p);
+    if (digits == 0 || p >= end || (mark.c != U'、' && mark.c != U'.')) {
+        return 0;
+    }
+    pos = p + mark.size;
+    return 7;
+}
+
 }  // namespace
 
 // ①–⑳ ㉑–㊿ ❶–❿ ➀–➓ ⑴–⒛
@@ -69,6 +93,9 @@ std::size_t find_closer(std::string_view s, std::size_t pos, std::size_t end, ch
 
 // "1." "２）" "3、" at pos (after a bullet also "01 "): the style, or 0; `pos` moves past the mark.
 int number_mark(std::string_view s, std::size_t& pos, std::size_t end, bool after_bullet) {
+    if (const int style = kanji_number_mark(s, pos, end); style != 0) {
+        return style;
+    }
     std::size_t p = pos;
     while (p < end && is_digit(s[p]) && p - pos < 3) {
         ++p;

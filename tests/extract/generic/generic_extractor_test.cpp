@@ -6,7 +6,9 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <sstream>
 
+#include "extract/command_line_extractor.h"
 #include "extract/contest_listing.h"
 #include "extract/generic/contest_finder.h"
 #include "extract/generic/work_meter.h"
@@ -97,6 +99,15 @@ const std::vector<Case> kLayouts = {
      "https://dryer2.example.jp/p\n",
      {{"餅つき機", "2026/12/25", "https://mochi.example.jp/cp"},
       {"ヘアドライヤー", "2026/12/10", "https://dryer2.example.jp/p"}}},
+    {"pictographs, a sponsor named, a heading in brackets, addresses through the newsletter's site",
+     "🎁 ホットサンドメーカー（3名様）\n📅 締切：12/27\n👉 https://mag.example.jp/r/1\n\n"
+     "【終了間近】\nおひさまクッキー（10名様）\nスポンサー：おひさま製菓\n締切：12/20\nhttps://"
+     "mag.example.jp/r/2\n\n"
+     "■お米券 10枚（5名様）\nhttps://mag.example.jp/r/3\n\n【スポンサー】\n新商品が抽選で100名様に当たる！\n"
+     "https://ad.example.jp/\n\n配信停止 https://mag.example.jp/stop\n",
+     {{"ホットサンドメーカー", "2026/12/27", "https://mag.example.jp/r/1"},
+      {"おひさまクッキー", "2026/12/20", "https://mag.example.jp/r/2"},
+      {"お米券", "2026/12/08", "https://mag.example.jp/r/3"}}},
     {"noise only",
      "■目次\n1. 温泉旅行\n2. "
      "編集後記\n\n【PR】\n毎日もらえるポイント！抽選で10名様\nhttps://ad.example.com/\n\n"
@@ -149,6 +160,18 @@ TEST_F(GenericExtractor, ReadsTextWithAnyLineEnds) {
         ASSERT_EQ(found.size(), 1u);
         EXPECT_EQ(found[0].deadline, "2026/12/20");
     }
+}
+
+TEST(GenericCommandLine, ExtractsWithFormatGeneric) {
+    std::istringstream input("■温泉旅行ペア招待券（1組）\n締切：12/20\nhttps://onsen.example.jp/e\n");
+    const ExtractorResult result = run_extractor({"--format", "generic", "--json"}, input, kNow);
+    EXPECT_EQ(result.exit_code, 0);
+    EXPECT_EQ(result.out,
+              "{\"number\":1,\"title\":\"01 温泉旅行ペア招待券（1組）\",\"deadline\":\"2026/12/20\","
+              "\"url\":\"https://onsen.example.jp/e\",\"details\":[\"締切：12/20\",\"https://"
+              "onsen.example.jp/e\"]}\n");
+    std::istringstream none("");
+    EXPECT_EQ(run_extractor({"--format", "generics"}, none, kNow).exit_code, kExitBadArguments);
 }
 
 // A small generator of hostile text: newsletter fragments and bytes in any order.

@@ -25,6 +25,7 @@ TEST(LineHead, ReadsMarksLabelsAndTheTextAfterThem) {
         {"【3】温泉旅行", MarkerKind::Number, Label::None, "温泉旅行"},
         {"No.12 温泉旅行", MarkerKind::Number, Label::None, "温泉旅行"},
         {"01・・・温泉旅行", MarkerKind::Number, Label::None, "温泉旅行"},
+        {"三、温泉旅行", MarkerKind::Number, Label::None, "温泉旅行"},
         {"■01 温泉旅行", MarkerKind::Bullet, Label::None, "温泉旅行"},
         {"◆◆ 温泉旅行", MarkerKind::Bullet, Label::None, "温泉旅行"},
         {"★温泉旅行", MarkerKind::Bullet, Label::None, "温泉旅行"},
