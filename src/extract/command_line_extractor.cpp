@@ -160,7 +160,7 @@ std::optional<std::string> read_input(const std::optional<std::string>& file, st
 }
 
 // The parser over the text as the clipboard's, on the headless platform, then its contests. With
-// auto (and generic) every contest names the parser that found it.
+// auto every contest names the parser that found it.
 std::vector<Contest> extract_contests(int code, const std::string& text, const locale::DateTime& now) {
     platform::MemoryPlatform platform;
     platform.set_now(now);
@@ -179,7 +179,7 @@ std::vector<Contest> extract_contests(int code, const std::string& text, const l
         parser_of(form.MailNo)(x);
     }
     std::vector<Contest> contests = contests_in(form);
-    if (code == kAutoCode || code == kGenericCode) {
+    if (code == kAutoCode) {
         for (Contest& contest : contests) {
             contest.format = name_of(form.MailNo);
         }

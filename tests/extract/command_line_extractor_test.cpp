@@ -122,6 +122,12 @@ TEST(CommandLineExtractor, AutoNamesTheFormatOfEveryContest) {
         }
         EXPECT_EQ(chosen.out, expected) << file;
     }
+    // A layout no format reads: the general extractor's contests, each saying so.
+    const std::string foreign = "■温泉旅行ペア招待券（1組）\n締切：12/20\nhttps://onsen.example.jp/e\n";
+    const std::string generic = run({"--format", "generic", "--json"}, foreign).out;
+    ASSERT_TRUE(text::starts_with(generic, "{\"number\":1,\"title\":")) << generic;
+    EXPECT_EQ(run({"--format", "auto", "--json"}, foreign).out,
+              "{\"number\":1,\"format\":\"generic\"," + generic.substr(std::string("{\"number\":1,").size()));
     const ExtractorResult blocks = run({"--format", "auto", sample("f105_end.txt").string()});
     EXPECT_TRUE(text::starts_with(blocks.out,
                                   "#1 01 デジタルカメラ 2名様\n  deadline: 2001/05/31\n"

@@ -218,6 +218,36 @@ TEST_F(AutomaticChoice, TheNewItemsComeFirstAlwaysOfferedAndNeverStored) {
     EXPECT_EQ(settings_file().size(), 33u);
 }
 
+// Nothing complete to find: the general extractor's empty result, said as such; or, when a format
+// found an item without its deadline or URL, that format. Never a message box.
+TEST_F(AutomaticChoice, ANewsletterWithoutCompleteContests) {
+    struct Case {
+        std::string text;
+        long mail_no;
+        long titles;
+    };
+    const std::vector<Case> cases = {
+        {"", kGenericMailNo, 0},
+        {"\r\n", kGenericMailNo, 0},
+        {"こんにちは\r\n", kGenericMailNo, 0},
+        {std::string(5000, '\xff'), kGenericMailNo, 0},
+        {"締切 12/20\r\n", kGenericMailNo, 0},
+        {"■\r\n【】\r\nhttp\r\n> ◆\r\n|[賞品]\r\n", 16, 1},  // format 116's marker, nothing under it
+    };
+    for (const Case& c : cases) {
+        desktop.set_clipboard_text(c.text);
+        open_window();
+        form().preAuto.on_click();
+        EXPECT_EQ(form().MailNo, c.mail_no) << c.text;
+        EXPECT_EQ(form().List1.count(), c.titles) << c.text;
+        EXPECT_EQ(form().Label1.caption(), c.mail_no == kGenericMailNo
+                                               ? "該当形式なし：汎用"
+                                               : form().pre[static_cast<int>(c.mail_no)].caption())
+            << c.text;
+        EXPECT_FALSE(desktop.unanswered().has_value()) << c.text;
+    }
+}
+
 TEST_F(AutomaticChoice, TheGeneralExtractorsChoiceKeepsTheDetailViewAndIsNoFormat) {
     open_window();
     form().preGeneric.on_click();
