@@ -4,10 +4,8 @@
 
 #include <algorithm>
 
-#include "extract/primitives.h"
 #include "extract_fixture.h"
 #include "formats/newsletter_samples.h"
-#include "ledger/shared_procedures.h"
 
 namespace velmora::extract::testing {
 namespace {
@@ -246,25 +244,6 @@ TEST_F(AutomaticChoice, ANewsletterWithoutCompleteContests) {
             << c.text;
         EXPECT_FALSE(desktop.unanswered().has_value()) << c.text;
     }
-}
-
-TEST_F(AutomaticChoice, TheGeneralExtractorsChoiceKeepsTheDetailViewAndIsNoFormat) {
-    open_window();
-    form().preGeneric.on_click();
-    EXPECT_EQ(form().MailNo, kGenericMailNo);
-    // A title the general extractor would list: the detail view every format shares shows it.
-    Primitives x(form(), desktop);
-    std::string title = "01 図書カード";
-    x.LA0(title);
-    x.LA2("締切 12/20");
-    x.LA2("");
-    x.LA3("2001/05/09");
-    x.LA3("http://a.example/");
-    form().List1.set_list_index(0);
-    form().List1.on_click();
-    EXPECT_EQ(form().Text1.text(), "\r\n01 図書カード\r\n締切 12/20\r\n\r\n");
-    EXPECT_EQ(form().Label1.caption(), "応募終了！");
-    EXPECT_FALSE(desktop.unanswered().has_value());
 }
 
 }  // namespace
