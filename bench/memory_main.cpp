@@ -6,6 +6,8 @@
 //   velmora_bench_memory check DIR       start, one stock check, close
 //   velmora_bench_memory import DIR      start, the import of 1,000 contests, close
 //   velmora_bench_memory parse CODE      one parse of a 200,000-line newsletter
+//   velmora_bench_memory auto|generic    自動判別 once on format 117's 200,000-line newsletter, or 汎用
+//                                        once on the general extractor's corpus at that size
 //   velmora_bench_memory baseline        nothing (the process's own size)
 
 #include <sys/resource.h>
@@ -82,6 +84,14 @@ bool run(const std::string& figure, const std::string& argument) {
         const int code = std::stoi(argument);
         bench::ParseRun parse(bench::newsletter(code, bench::kNewsletterLines, bench::kSeed));
         return parse.parse(code) > 0;
+    }
+    if (figure == "auto" || figure == "generic") {
+        if (figure == "auto") {
+            bench::ChoiceRun choice(bench::newsletter(117, bench::kNewsletterLines, bench::kSeed));
+            return choice.choose_automatically() > 0;
+        }
+        bench::ChoiceRun choice(bench::foreign_newsletter(bench::kNewsletterLines));
+        return choice.choose_generic() > 0;
     }
     return figure == "baseline";
 }

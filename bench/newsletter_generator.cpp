@@ -1,5 +1,7 @@
 #include "newsletter_generator.h"
 
+#include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <random>
@@ -41,8 +43,8 @@ const Shape* shape_of(int code) {
     return nullptr;
 }
 
-std::vector<std::string> sample_lines(const char* stem) {
-    std::ifstream in(std::string(VELMORA_SAMPLES_DIR) + "/" + stem + ".txt", std::ios::binary);
+std::vector<std::string> file_lines(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
     const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     // The samples are kept with LF line ends; the clipboard text gets CR LF.
     std::vector<std::string> lines = velmora::text::split(bytes, "\n");
@@ -60,6 +62,10 @@ std::vector<std::string> sample_lines(const char* stem) {
 void append_line(std::string& out, std::string_view line) {
     out.append(line);
     out.append("\r\n");
+}
+
+std::vector<std::string> sample_lines(const char* stem) {
+    return file_lines(std::string(VELMORA_SAMPLES_DIR) + "/" + stem + ".txt");
 }
 
 }  // namespace
@@ -94,6 +100,27 @@ std::string newsletter(int code, long lines, unsigned seed) {
     }
     for (std::size_t i = last; i < sample.size(); ++i) {
         append_line(out, sample[i]);
+    }
+    return out;
+}
+
+std::string foreign_newsletter(long lines) {
+    std::vector<std::filesystem::path> files;
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(VELMORA_CORPUS_DIR, error)) {
+        if (entry.path().extension() == ".txt") {
+            files.push_back(entry.path());
+        }
+    }
+    std::sort(files.begin(), files.end());
+    std::vector<std::string> all;
+    for (const auto& file : files) {
+        const std::vector<std::string> part = file_lines(file.string());
+        all.insert(all.end(), part.begin(), part.end());
+    }
+    std::string out;
+    for (long count = 0; !all.empty() && count < lines; ++count) {
+        append_line(out, all[static_cast<std::size_t>(count) % all.size()]);
     }
     return out;
 }

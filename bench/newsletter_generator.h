@@ -16,4 +16,8 @@ inline constexpr int kLastFormat = 125;
 // the site numbers of the repeated contests. Empty when the format's sample cannot be read.
 std::string newsletter(int code, long lines, unsigned seed);
 
+// A newsletter in layouts no format reads: the tuned newsletters of the general extractor's
+// corpus one after another, repeated up to `lines` lines. Empty when the corpus cannot be read.
+std::string foreign_newsletter(long lines);
+
 }  // namespace bench

@@ -71,6 +71,16 @@ def main():
         note = f"  {lines_per_s / 1e6:.2f}M lines/s" if lines_per_s else ""
         row(name, f"floor/{name}", 3, note)
     row("parse/lines-only", "floor/parse/117", None, "  (clipboard read into lines, lists cleared: 117's text)")
+    # 自動判別 runs the 26 parsers and the general extractor, then shows the winner; 汎用 runs the
+    # general extractor. No ratio budget, but one newsletter as users receive it (2,000 lines)
+    # within 20 ms.
+    row("auto", "floor/parse/117", None, "  (自動判別 on 117's text: the format wins)")
+    row("auto/2000-lines", "floor/parse/117/2000-lines", None, "  (the same, one newsletter)", limit_ms=20)
+    row("auto/foreign", "floor/parse/foreign", None, "  (自動判別 on the corpus: the general extractor wins)")
+    row("auto/foreign/2000-lines", "floor/parse/foreign/2000-lines", None, "  (the same, one newsletter)",
+        limit_ms=20)
+    row("generic", "floor/parse/foreign", None, "  (汎用 on the corpus)")
+    row("generic/2000-lines", "floor/parse/foreign/2000-lines", None, "  (the same, one newsletter)")
     row("check/scan", "floor/check", 2, "  (one contest: the check as the import and the Check button run it)")
     row("check", "floor/check+save", 2, "  (the same with its durable save of zov5.ini; floor: scan + durable write)")
     row("check", "floor/check", None, "  (the same against the scan alone: the flush to disk is the rest)")

@@ -1,5 +1,6 @@
 #include "workloads.h"
 
+#include "extract/extraction_window.h"
 #include "extract/primitives.h"
 #include "formats/parsers.h"
 #include "ledger/contest_check.h"
@@ -33,6 +34,27 @@ long ParseRun::read_lines() {
     x.SKK();
     x.GetLi();
     return static_cast<long>(m_form.Lines.size());
+}
+
+ChoiceRun::ChoiceRun(std::string_view newsletter) : m_program(m_platform) {
+    m_platform.set_clipboard_text(newsletter);
+    extract::wire_extraction_window(m_program);
+    extract::show_extraction_window(m_program);
+    m_program.run_pending_activations();
+}
+
+long ChoiceRun::choose_automatically() {
+    m_program.form3().preAuto.on_click();
+    return m_program.form3().List1.count();
+}
+
+long ChoiceRun::choose_generic() {
+    m_program.form3().preGeneric.on_click();
+    return m_program.form3().List1.count();
+}
+
+long ChoiceRun::chosen() {
+    return m_program.form3().MailNo;
 }
 
 LedgerRun::LedgerRun(const HeavyUser& user) : m_program(m_platform) {

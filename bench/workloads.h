@@ -33,6 +33,23 @@ private:
     velmora::ui::Form3 m_form;
 };
 
+// The extraction window of a whole program on a headless desktop whose clipboard holds the
+// newsletter, chosen from its menu: 自動判別 (every parser scored, the best shown) or 汎用.
+class ChoiceRun {
+public:
+    explicit ChoiceRun(std::string_view newsletter);
+    // 自動判別; returns the number of titles shown.
+    long choose_automatically();
+    // 汎用; returns the number of titles shown.
+    long choose_generic();
+    // The format 自動判別 chose last (its MailNo).
+    long chosen();
+
+private:
+    velmora::platform::MemoryPlatform m_platform;
+    velmora::ui::Program m_program;
+};
+
 // A program holding the heavy user's history and stock list, every question of the stock check
 // switched off (as a user who imports in bulk sets the Option menu).
 class LedgerRun {

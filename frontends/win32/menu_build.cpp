@@ -21,6 +21,10 @@ UINT flags_of(const ui::MenuItem& item) {
 
 void append_item(HMENU menu, const std::vector<ui::MenuItem*>& items, std::size_t i) {
     const ui::MenuItem& item = *items[i];
+    if (item.caption() == ui::kMenuRule) {
+        AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+        return;
+    }
     const std::wstring caption = widen(item.caption());
     if (has_children(items, item)) {
         HMENU sub = build_popup(items, item);

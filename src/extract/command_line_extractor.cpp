@@ -8,7 +8,7 @@
 #include <sstream>
 
 #include "extract/contest_listing.h"
-#include "extract/generic/generic_extractor.h"
+#include "extract/format_detection.h"
 #include "extract/newsletter_input.h"
 #include "extract/primitives.h"
 #include "formats/parsers.h"
@@ -20,20 +20,27 @@ namespace velmora::extract {
 namespace {
 
 constexpr std::string_view kUsage =
-    "usage: velmora-extract --format CODE [--json] [FILE]\n"
+    "usage: velmora-extract --format CODE [--json] [--today YYYY/MM/DD] [FILE]\n"
+    "       velmora-extract --scores [--today YYYY/MM/DD] [FILE]\n"
     "       velmora-extract --list-formats\n"
-    "Runs the parser of newsletter format CODE (100 to 125, or generic for any layout) over FILE\n"
-    "(standard input when FILE is omitted or \"-\"), read as UTF-8 or code page 932, and prints\n"
-    "the contests found.\n";
+    "Runs the parser of newsletter format CODE (100 to 125) over FILE (standard input when FILE\n"
+    "is omitted or \"-\"), read as UTF-8 or code page 932, and prints the contests found.\n"
+    "CODE auto picks the format that explains the newsletter best (each contest then names it);\n"
+    "CODE generic runs the general extractor, which reads any layout. --today sets the date that\n"
+    "deadlines are read against (default: the machine's). --scores prints how well each parser\n"
+    "explains the newsletter (complete contests, incomplete ones, and complete ones with a deadline\n"
+    "other than today) and what auto chooses.\n";
 
-// The general extractor's code: it reads a newsletter of any layout.
-constexpr std::string_view kGenericCode = "generic";
+constexpr std::string_view kAuto = "auto";
+constexpr std::string_view kGeneric = "generic";
 
 struct Options {
     bool list_formats = false;
     bool json = false;
     bool help = false;
+    bool scores = false;
     std::optional<std::string> format;
+    std::optional<std::string> today;
     std::optional<std::string> file;
 };
 
@@ -57,6 +64,8 @@ std::optional<std::string> parse_options(const std::vector<std::string>& args, O
             options.json = true;
         } else if (arg == "--list-formats") {
             options.list_formats = true;
+        } else if (arg == "--scores") {
+            options.scores = true;
         } else if (arg == "--help" || arg == "-h") {
             options.help = true;
         } else if (arg == "--format") {
@@ -66,6 +75,13 @@ std::optional<std::string> parse_options(const std::vector<std::string>& args, O
             options.format = args[++i];
         } else if (arg.rfind("--format=", 0) == 0) {
             options.format = arg.substr(9);
+        } else if (arg == "--today") {
+            if (i + 1 >= args.size()) {
+                return std::string("--today needs a date (YYYY/MM/DD)");
+            }
+            options.today = args[++i];
+        } else if (arg.rfind("--today=", 0) == 0) {
+            options.today = arg.substr(8);
         } else {
             return "unknown option '" + arg + "'";
         }
@@ -73,8 +89,16 @@ std::optional<std::string> parse_options(const std::vector<std::string>& args, O
     return std::nullopt;
 }
 
-// The format code of the argument; the error message when it names no format with a parser.
+// The format code of the argument (kAutoCode, kGenericCode or 100 to 125); the error message when
+// it names no format with a parser.
+constexpr int kAutoCode = -1;
+constexpr int kGenericCode = ui::kFirstFormatCode + kGenericMailNo;
+
 std::optional<std::string> parse_code(const std::string& text, int& code) {
+    if (text == kAuto || text == kGeneric) {
+        code = text == kAuto ? kAutoCode : kGenericCode;
+        return std::nullopt;
+    }
     const char* end = text.data() + text.size();
     const auto [ptr, ec] = std::from_chars(text.data(), end, code);
     if (text.empty() || ec != std::errc() || ptr != end || text[0] == '-') {
@@ -95,7 +119,23 @@ std::string list_formats() {
     for (std::size_t i = 0; i < captions.size(); ++i) {
         out += std::to_string(ui::kFirstFormatCode + static_cast<int>(i)) + " " + captions[i] + "\n";
     }
-    return out;
+    out += std::string(kAuto) + " " + std::string(ui::kAutoCaption) + "\n";
+    return out + std::string(kGeneric) + " " + std::string(ui::kGenericCaption) + "\n";
+}
+
+// The clock of --today: that day at nine in the morning (before noon, so today counts as today).
+std::optional<std::string> parse_today(const std::string& text, locale::DateTime& now) {
+    if (!is_date_text(text)) {
+        return "--today '" + text + "' is not a date (YYYY/MM/DD)";
+    }
+    const auto part = [&](std::size_t at, std::size_t n) { return std::stoi(text.substr(at, n)); };
+    now = {part(0, 4), part(5, 2), part(8, 2), 9, 0, 0};
+    return std::nullopt;
+}
+
+// "117" for a format, "generic" for the general extractor.
+std::string name_of(long mail_no) {
+    return mail_no == kGenericMailNo ? std::string(kGeneric) : std::to_string(ui::kFirstFormatCode + mail_no);
 }
 
 std::optional<std::string> read_input(const std::optional<std::string>& file, std::istream& standard_input) {
@@ -119,20 +159,52 @@ std::optional<std::string> read_input(const std::optional<std::string>& file, st
     return bytes.str();
 }
 
-// The parser over the text as the clipboard's, on the headless platform, then its contests.
-std::vector<Contest> extract_contests(formats::Parser parser, int code, const std::string& text,
-                                      const locale::DateTime& now) {
+// The parser over the text as the clipboard's, on the headless platform, then its contests. With
+// auto every contest names the parser that found it.
+std::vector<Contest> extract_contests(int code, const std::string& text, const locale::DateTime& now) {
     platform::MemoryPlatform platform;
     platform.set_now(now);
     platform.set_clipboard_text(text);
     ui::Form3 form;
     form.Today = ledger::today_text(now);
-    if (code != 0) {
-        form.MailNo = code - ui::kFirstFormatCode;
+    form.MailNo = code - ui::kFirstFormatCode;
+    ui::Form3 generic_parse;
+    if (code == kAutoCode) {
+        form.MailNo = choose_parser(score_every_parser(platform, form, &generic_parse)).mail_no;
     }
-    Primitives x(form, platform);
-    parser(x);
-    return contests_in(form);
+    if (code == kAutoCode && form.MailNo == kGenericMailNo) {
+        show_parse(form, generic_parse, kGenericMailNo);  // the general extractor has run already
+    } else {
+        Primitives x(form, platform);
+        parser_of(form.MailNo)(x);
+    }
+    std::vector<Contest> contests = contests_in(form);
+    if (code == kAutoCode) {
+        for (Contest& contest : contests) {
+            contest.format = name_of(form.MailNo);
+        }
+    }
+    return contests;
+}
+
+// Each parser's score, then auto's choice.
+std::string score_table(const std::string& text, const locale::DateTime& now) {
+    platform::MemoryPlatform platform;
+    platform.set_now(now);
+    platform.set_clipboard_text(text);
+    ui::Form3 form;
+    form.Today = ledger::today_text(now);
+    const ParserScores scores = score_every_parser(platform, form);
+    std::string out = "parser complete incomplete dated\n";
+    const auto row = [&](long mail_no, const ParseScore& s) {
+        out += name_of(mail_no) + " " + std::to_string(s.complete) + " " + std::to_string(s.incomplete) +
+               " " + std::to_string(s.dated) + "\n";
+    };
+    for (long i = 0; i < ui::kFormatCount; ++i) {
+        row(i, scores.formats[static_cast<std::size_t>(i)]);
+    }
+    row(kGenericMailNo, scores.generic);
+    return out + "auto " + name_of(choose_parser(scores).mail_no) + "\n";
 }
 
 }  // namespace
@@ -149,23 +221,26 @@ ExtractorResult run_extractor(const std::vector<std::string>& args, std::istream
     if (options.list_formats) {
         return {0, list_formats(), ""};
     }
-    if (!options.format) {
+    if (!options.format && !options.scores) {
         return bad_arguments("no format given (--format CODE)");
     }
-    int code = 0;
-    formats::Parser parser = PGeneric;
-    if (*options.format != kGenericCode) {
-        if (const auto error = parse_code(*options.format, code)) {
-            return bad_arguments(*error);
-        }
-        parser = formats::parser_for(code);
+    int code = kAutoCode;
+    if (const auto error = options.format ? parse_code(*options.format, code) : std::nullopt) {
+        return bad_arguments(*error);
+    }
+    locale::DateTime clock = now;
+    if (const auto error = options.today ? parse_today(*options.today, clock) : std::nullopt) {
+        return bad_arguments(*error);
     }
     const std::optional<std::string> bytes = read_input(options.file, standard_input);
     if (!bytes) {
         return bad_arguments("cannot read '" + options.file.value_or("-") + "'");
     }
+    if (options.scores) {
+        return {0, score_table(newsletter_text(*bytes), clock), ""};
+    }
     ExtractorResult result;
-    for (const Contest& contest : extract_contests(parser, code, newsletter_text(*bytes), now)) {
+    for (const Contest& contest : extract_contests(code, newsletter_text(*bytes), clock)) {
         result.out += options.json ? json_line(contest) : text_block(contest);
     }
     return result;

@@ -52,7 +52,7 @@ void read_details(const Rows& list2, long at, Contest& contest) {
 
 }  // namespace
 
-std::vector<Contest> contests_in(const ui::Form3& form) {
+std::vector<Contest> contests_in(const ui::Form3& form, Details details) {
     const Rows& titles = form.List1.rows();
     const Rows& list2 = form.List2.rows();
     const Rows& list3 = form.List3.rows();
@@ -69,7 +69,7 @@ std::vector<Contest> contests_in(const ui::Form3& form) {
             read_data_rows(list3, at, next_title, contest);
             from3 = at + 1;
         }
-        if (const long at = find_row(list2, contest.title, from2); at >= 0) {
+        if (const long at = details == Details::Read ? find_row(list2, contest.title, from2) : -1; at >= 0) {
             read_details(list2, at, contest);
             from2 = at + 1;
         }
@@ -112,6 +112,9 @@ std::string json_string(std::string_view text) {
 
 std::string json_line(const Contest& contest) {
     std::string out = "{\"number\":" + std::to_string(contest.number);
+    if (!contest.format.empty()) {
+        out += ",\"format\":" + json_string(contest.format);
+    }
     out += ",\"title\":" + json_string(contest.title);
     out += ",\"deadline\":" + json_string(contest.deadline);
     out += ",\"url\":" + json_string(contest.url);
@@ -126,6 +129,9 @@ std::string text_block(const Contest& contest) {
     std::string out = "#" + std::to_string(contest.number) + " " + contest.title + "\n";
     out += "  deadline: " + contest.deadline + "\n";
     out += "  url:      " + contest.url + "\n";
+    if (!contest.format.empty()) {
+        out += "  format:   " + contest.format + "\n";
+    }
     for (const std::string& detail : contest.details) {
         out += "  | " + detail + "\n";
     }

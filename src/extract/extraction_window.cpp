@@ -32,6 +32,8 @@ void place_on_top(ui::Program& program, ui::Form3& form) {
 }
 
 void wire_menus(ui::Program& program, ui::Form3& form) {
+    form.preAuto.on_click = [&program] { preAuto_Click(program); };
+    form.preGeneric.on_click = [&program] { preGeneric_Click(program); };
     for (int i = 0; i < form.pre.size(); ++i) {
         form.pre[i].on_click = [&program, i] { pre_Click(program, i); };
     }
@@ -121,8 +123,12 @@ void show_extraction_window(ui::Program& program) {
 }
 
 void pre_Click(ui::Program& program, int index) {
+    choose_extraction(program, index);
+}
+
+void choose_extraction(ui::Program& program, long mail_no) {
     ui::Form3& form = program.form3();
-    form.MailNo = index;
+    form.MailNo = mail_no;
     form.List1.clear();
     form.List2.clear();
     form.List3.clear();

@@ -185,6 +185,9 @@ private:
     bool m_multi = false;
 };
 
+// The caption of a menu item that is only a rule between groups of items; front ends draw a line.
+inline constexpr std::string_view kMenuRule = "-";
+
 class MenuItem : public Control {
 public:
     MenuItem(std::string name, int index = -1) : Control(ControlKind::MenuItem, std::move(name), index) {}

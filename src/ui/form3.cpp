@@ -84,6 +84,12 @@ Form3::Form3() : Window("Form3") {
         item.set_parent(&menu0[1]);
     }
     mn3[2].set_checked(true);
+    preAuto.set_caption(kAutoCaption);
+    preGeneric.set_caption(kGenericCaption);
+    preBar.set_caption(kMenuRule);
+    preAuto.set_parent(&menu0[2]);
+    preGeneric.set_parent(&menu0[2]);
+    preBar.set_parent(&menu0[2]);
     const auto& captions = format_captions();
     for (int i = 0; i < kFormatCount; ++i) {
         MenuItem& item = pre.add("pre");
@@ -105,6 +111,9 @@ Form3::Form3() : Window("Form3") {
     }
     add_all(menu0);
     add_all(mn3);
+    add(preAuto);  // before the formats: menus are built in the order of the controls
+    add(preGeneric);
+    add(preBar);
     add_all(pre);
     add_all(mn2);
 }

@@ -1,9 +1,10 @@
 #pragma once
 // The extraction window "ZOV-mail": the three result lists, the detail text, the status label,
-// the menus (back, Option marks, the 26 newsletter formats, settings) and the extraction state
-// that every parser and the review work on.
+// the menus (back, Option marks, 自動判別 and 汎用 then the 26 newsletter formats, settings) and
+// the extraction state that every parser and the review work on.
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "text/packed_lines.h"
@@ -13,6 +14,8 @@ namespace velmora::ui {
 
 inline constexpr int kFormatCount = 26;
 inline constexpr int kFirstFormatCode = 100;
+inline constexpr std::string_view kAutoCaption = "自動判別";
+inline constexpr std::string_view kGenericCaption = "汎用";
 
 class Form3 : public Window {
 public:
@@ -31,8 +34,13 @@ public:
 
     ControlArray<MenuItem> menu0;  // back, Option, 項目抽出, 各種設定
     ControlArray<MenuItem> mn3;    // the five Option marks
-    ControlArray<MenuItem> pre;    // the 26 formats
-    ControlArray<MenuItem> mn2;    // 表示設定, フォント
+    // The first two items of 項目抽出, always offered: the display settings and zov6.ini leave
+    // them out, so that the indexes of `pre` and the file keep their meaning.
+    MenuItem preAuto{"preAuto"};        // 自動判別: the format that explains the newsletter best
+    MenuItem preGeneric{"preGeneric"};  // 汎用: the general extractor
+    MenuItem preBar{"preBar"};          // the rule between them and the formats
+    ControlArray<MenuItem> pre;         // the 26 formats
+    ControlArray<MenuItem> mn2;         // 表示設定, フォント
 
     // Extraction state, kept for the window's life (nothing of it is saved).
     long MailNo = 0;

@@ -133,13 +133,15 @@ file_has() {
     from_cp932 <"$app/$1" | grep -qF -- "$2"
 }
 
-# The road; $1 = the page on which the contest opens (1 when launched, 2 after a hand-off).
+# The road; $1 = the page on which the contest opens (1 when launched, 2 after a hand-off);
+# $2 = the item of 項目抽出 that reads the newsletter: 0 自動判別, 2 猫招く懸賞読本 itself.
 road() {
-    local page=$1 main='!ZOV' up="$today UP"
+    local page=$1 pick=$2 main='!ZOV' up="$today UP"
     check "a newsletter on the clipboard" probe clip "$(windows_path "$app/newsletter.txt")"
     check "Mail opens the extraction window" menu_opens "$main" 2 ZOV-mail
-    check "猫招く懸賞読本 lists the three contests" eval 'probe menu ZOV-mail 2 0 &&
+    check "$( ((pick == 0)) && echo 自動判別 || echo 猫招く懸賞読本) lists the three contests" eval 'probe menu ZOV-mail 2 '"$pick"' &&
         within 5 rows_are ZOV-mail "  01 旅行券10万円" "  02 図書カード" "  03 お米"'
+    ((pick != 0)) || check "自動判別 names the format it chose" probe control ZOV-mail 猫招く懸賞読本 5
     check "a click on a title shows its status" eval 'probe row ZOV-mail 1 && probe control ZOV-mail "応募終了！" 5'
     check "すべて選択 selects every title (asking about ended ones)" eval 'probe menu ZOV-mail 1 4 && probe idle ZOV-mail 5 &&
         probe click ZOV-mail すべて選択 && rows_are ZOV-mail "* 01 旅行券10万円" "* 02 図書カード" "* 03 お米"'

@@ -92,10 +92,67 @@ TEST(CommandLineExtractor, ListsEveryFormatWithItsCaption) {
     const ExtractorResult result = run({"--list-formats"});
     EXPECT_EQ(result.exit_code, 0);
     const auto lines = text::split(result.out, "\n");
-    ASSERT_EQ(lines.size(), 27u);  // 26 formats and the empty text after the last line break
+    ASSERT_EQ(lines.size(), 29u);  // 26 formats, auto, generic and the empty text after the last line break
     EXPECT_EQ(lines[0], "100 猫招く懸賞読本");
     EXPECT_EQ(lines[4], "104 AAA-Present! 高額懸賞情報");
     EXPECT_EQ(lines[25], "125 ＴＯＫＵＴＯＫＵマガジン");
+    EXPECT_EQ(lines[26], "auto 自動判別");
+    EXPECT_EQ(lines[27], "generic 汎用");
+}
+
+// auto gives what the format gives, each contest naming it; the text blocks name it too.
+TEST(CommandLineExtractor, AutoNamesTheFormatOfEveryContest) {
+    const std::vector<std::pair<const char*, const char*>> cases = {{"f101_weekly.txt", "101"},
+                                                                    {"f117_ips.txt", "117"},
+                                                                    {"f122_kanzume.txt", "122"},
+                                                                    {"f100_weekly.txt", "100"}};
+    for (const auto& [file, code] : cases) {
+        const std::string path = sample(file).string();
+        const ExtractorResult own = run({"--format", code, "--json", path});
+        const ExtractorResult chosen = run({"--format", "auto", "--json", path});
+        ASSERT_EQ(chosen.exit_code, 0) << file;
+        ASSERT_FALSE(own.out.empty()) << file;
+        std::string expected;
+        for (const std::string& line : text::split(own.out, "\n")) {
+            if (!line.empty()) {
+                const std::size_t comma = line.find(',');
+                expected +=
+                    line.substr(0, comma) + ",\"format\":\"" + code + "\"" + line.substr(comma) + "\n";
+            }
+        }
+        EXPECT_EQ(chosen.out, expected) << file;
+    }
+    // A layout no format reads: the general extractor's contests, each saying so.
+    const std::string foreign = "■温泉旅行ペア招待券（1組）\n締切：12/20\nhttps://onsen.example.jp/e\n";
+    const std::string generic = run({"--format", "generic", "--json"}, foreign).out;
+    ASSERT_TRUE(text::starts_with(generic, "{\"number\":1,\"title\":")) << generic;
+    EXPECT_EQ(run({"--format", "auto", "--json"}, foreign).out,
+              "{\"number\":1,\"format\":\"generic\"," + generic.substr(std::string("{\"number\":1,").size()));
+    const ExtractorResult blocks = run({"--format", "auto", sample("f105_end.txt").string()});
+    EXPECT_TRUE(text::starts_with(blocks.out,
+                                  "#1 01 デジタルカメラ 2名様\n  deadline: 2001/05/31\n"
+                                  "  url:      http://jprize.example.jp/cam/\n  format:   105\n"))
+        << blocks.out;
+}
+
+TEST(CommandLineExtractor, TodaySetsTheDateDeadlinesAreReadAgainst) {
+    const std::string path = sample("f101_weekly.txt").string();  // deadlines without a year: "5/31締切"
+    const ExtractorResult later = run({"--format", "101", "--json", "--today", "2003/01/02", path});
+    EXPECT_EQ(later.exit_code, 0);
+    const std::string today_moved = text::replace_all(kJson101, "\"2001/05/10\"", "\"2003/01/02\"");
+    EXPECT_EQ(later.out, text::replace_all(today_moved, "\"2001/", "\"2003/"));
+    EXPECT_EQ(run({"--format", "101", "--json", "--today=2001/05/10", path}).out, kJson101);
+}
+
+TEST(CommandLineExtractor, ScoresShowEveryParserAndTheChoice) {
+    const ExtractorResult result = run({"--scores", sample("f101_weekly.txt").string()});
+    EXPECT_EQ(result.exit_code, 0);
+    const auto lines = text::split(result.out, "\n");
+    ASSERT_EQ(lines.size(), 30u);  // header, 26 formats, generic, the choice, the empty text
+    EXPECT_EQ(lines[0], "parser complete incomplete dated");
+    EXPECT_EQ(lines[2], "101 4 0 3");  // the easy corner has no date of its own
+    EXPECT_TRUE(text::starts_with(lines[27], "generic ")) << lines[27];
+    EXPECT_EQ(lines[28], "auto 101");
 }
 
 TEST(CommandLineExtractor, BadArgumentsExitWithStatusTwo) {
@@ -116,6 +173,13 @@ TEST(CommandLineExtractor, BadArgumentsExitWithStatusTwo) {
         {"--format", "100", "a.txt", "b.txt"},
         {"--format", "100", (directory / "velmora-no-such-file.txt").string()},
         {"--format", "100", directory.string()},
+        {"--format", "automatic"},
+        {"--format", "Auto"},
+        {"--format", "100", "--today"},
+        {"--format", "100", "--today", "2001/02/30"},
+        {"--format", "100", "--today", "5/10"},
+        {"--format", "auto", "--today=2001-05-10"},
+        {"--scores", "--today", "20010510"},
     };
     for (const auto& args : cases) {
         const ExtractorResult result = run(args, "■01 a 5/31締切\n");

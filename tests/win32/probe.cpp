@@ -17,6 +17,7 @@
 //   velmora-probe escape                presses Esc (closes an open menu)
 //   velmora-probe menu TITLE INDEX [SUB] chooses the item of the menu bar at this position, or the
 //                                       item SUB of the menu it opens (by keyboard)
+//   velmora-probe menuopen TITLE INDEX  opens the menu of the menu bar's item INDEX and leaves it open
 // and the user's actions (clicks, rows, message boxes, typing; probe_actions.h).
 // Output is UTF-8; the exit code is 0 when the check held, 1 when not, 2 on a bad command line.
 
@@ -291,6 +292,9 @@ int wmain(int argc, wchar_t** argv) {
         return velmora::probe::choose_menu(args[1], _wtoi(args[2].c_str()),
                                            args.size() == 4 ? _wtoi(args[3].c_str()) : -1);
     }
+    if (args.size() == 3 && args[0] == L"menuopen") {
+        return velmora::probe::open_menu(args[1], _wtoi(args[2].c_str()));
+    }
     if (const auto result = velmora::probe::run_action(args)) {
         return *result;
     }
@@ -299,6 +303,6 @@ int wmain(int argc, wchar_t** argv) {
         "usage: velmora-probe wait|gone TITLE SECONDS | show TITLE | calendar W H | size TITLE W H | "
         "place TITLE X Y | dpi TITLE DPI | font TITLE PIXELS | "
         "list TITLE | clip FILE | tray TITLE CODE | close TITLE | "
-        "escape | menu TITLE INDEX [SUB]");
+        "escape | menu TITLE INDEX [SUB] | menuopen TITLE INDEX");
     return 2;
 }

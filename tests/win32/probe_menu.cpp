@@ -43,25 +43,45 @@ void press(WORD key) {
     SendInput(2, keys, sizeof(INPUT));
 }
 
+namespace {
+
+// The window's menu bar in menu mode (F10), the window brought to the front first so that the keys
+// reach it; null when it did not follow.
+HWND enter_menu_bar(const std::wstring& title, const std::string& what) {
+    const auto windows = windows_titled(title);
+    if (windows.empty()) {
+        say("no window \"" + utf8(title) + "\"");
+        return nullptr;
+    }
+    HWND window = windows.front();
+    if (!bring_forward(window)) {
+        say("\"" + utf8(title) + "\" did not come to the front");
+        return nullptr;
+    }
+    win32::trace("probe menu", window, what);
+    press(VK_F10);
+    if (!menu_mode_becomes(window, true)) {
+        say("the menu bar of \"" + utf8(title) + "\" did not open");
+        return nullptr;
+    }
+    return window;
+}
+
+void press_all(const std::vector<WORD>& keys) {
+    for (WORD key : keys) {
+        press(key);
+        Sleep(20);
+    }
+}
+
+}  // namespace
+
 // The menu bar by keyboard, as a user without a mouse chooses: F10, Right to the item, then
 // Enter, or Down into its menu and Enter on the item there. The menus of another program cannot
 // be read here, so the keys are counted; the program's menu mode shows when they are taken in.
 int choose_menu(const std::wstring& title, int index, int sub) {
-    const auto windows = windows_titled(title);
-    if (windows.empty()) {
-        say("no window \"" + utf8(title) + "\"");
-        return 1;
-    }
-    HWND window = windows.front();
-    // The keys go to the window in front: wait until it is the one named, or they land elsewhere.
-    if (!bring_forward(window)) {
-        say("\"" + utf8(title) + "\" did not come to the front");
-        return 1;
-    }
-    win32::trace("probe menu", window, std::to_string(index) + " " + std::to_string(sub));
-    press(VK_F10);
-    if (!menu_mode_becomes(window, true)) {
-        say("the menu bar of \"" + utf8(title) + "\" did not open");
+    HWND window = enter_menu_bar(title, std::to_string(index) + " " + std::to_string(sub));
+    if (window == nullptr) {
         return 1;
     }
     std::vector<WORD> keys(static_cast<std::size_t>(index), VK_RIGHT);
@@ -69,10 +89,7 @@ int choose_menu(const std::wstring& title, int index, int sub) {
         keys.insert(keys.end(), static_cast<std::size_t>(sub) + 1, VK_DOWN);
     }
     keys.push_back(VK_RETURN);
-    for (WORD key : keys) {
-        press(key);
-        Sleep(20);
-    }
+    press_all(keys);
     if (!menu_mode_becomes(window, false)) {
         say("the menu of \"" + utf8(title) + "\" stayed open");
         press(VK_ESCAPE);
@@ -81,6 +98,18 @@ int choose_menu(const std::wstring& title, int index, int sub) {
     }
     wait_handled(window);
     return 0;
+}
+
+int open_menu(const std::wstring& title, int index) {
+    HWND window = enter_menu_bar(title, "open " + std::to_string(index));
+    if (window == nullptr) {
+        return 1;
+    }
+    std::vector<WORD> keys(static_cast<std::size_t>(index), VK_RIGHT);
+    keys.push_back(VK_DOWN);
+    press_all(keys);
+    Sleep(300);  // the menu is drawn before anyone looks at it
+    return in_menu_mode(window) ? 0 : 1;
 }
 
 }  // namespace velmora::probe
