@@ -116,8 +116,7 @@ void browser_task_checks(win32::Win32Platform& desktop, Check& check) {
     SetForegroundWindow(other);  // in front when the browser is launched, as the program is
     pump(300);
     SetEnvironmentVariableW(L"VELMORA_BROWSER_HANDOFF", L"1");
-    const auto task =
-        desktop.launch("\"" + win32::narrow(test_browser().wstring()) + "\" http://handoff.example/");
+    const auto task = desktop.launch(win32::narrow(test_browser().wstring()), "http://handoff.example/");
     check("the launched copy hands the URL to the running one",
           task.has_value() && log_has(logs / L"running.txt", "page 2 handoff http://handoff.example/", 20));
     pump(500);
