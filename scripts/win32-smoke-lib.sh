@@ -9,6 +9,8 @@ failed=0
 work=""
 xvfb_pid=""
 program_pid=""
+dpi=96
+desktop_size=1024x768
 
 ensure_tools() {
     "$root/scripts/install-deps" windows >/dev/null
@@ -43,12 +45,12 @@ step_failed() {
     fi
 }
 
-# A virtual screen of 1024 x 768 pixels (xvfb_pid; DISPLAY names it), started only once it takes
-# clients: the X server picks a free display itself and writes its number into FILE when ready.
-# Anything started on it before then fails ("no driver could be loaded").
+# A virtual screen of 1024 x 768 pixels or the size given (xvfb_pid; DISPLAY names it), started
+# only once it takes clients: the X server picks a free display itself and writes its number into
+# FILE when ready. Anything started on it before then fails ("no driver could be loaded").
 start_virtual_screen() {
-    local file=$1 tries=300 display
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$file" >/dev/null 2>&1 &
+    local file=$1 screen=${2:-1024x768} tries=300 display
+    Xvfb -displayfd 3 -screen 0 "${screen}x24" -nolisten tcp 3>"$file" >/dev/null 2>&1 &
     xvfb_pid=$!
     until [[ -s $file ]]; do
         if ! kill -0 "$xvfb_pid" 2>/dev/null || ((--tries == 0)); then
@@ -61,8 +63,10 @@ start_virtual_screen() {
     export DISPLAY=":$display"
 }
 
-# A fresh virtual screen and Wine prefix, both gone when the script ends.
+# A fresh virtual screen (1024 x 768, or the size given) and Wine prefix, both gone when the
+# script ends.
 start_desktop() {
+    local screen=${1:-1024x768}
     work=$(mktemp -d /tmp/velmora-smoke.XXXXXX)
     trap cleanup EXIT
     trap 'exit 130' INT
@@ -70,7 +74,7 @@ start_desktop() {
     # A step of the script itself that fails ends the run; say which one.
     set -o errtrace
     trap 'step_failed "$BASH_COMMAND" "$LINENO"' ERR
-    start_virtual_screen "$work/display"
+    start_virtual_screen "$work/display" "$screen"
     export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
     export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
     echo "== new Wine prefix on display $DISPLAY"
@@ -82,6 +86,21 @@ start_desktop() {
     wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
     wineserver -w
 }
+
+# The screen density of the programs started from now on (Wine reads LogPixels when a program
+# starts), with a virtual desktop as much larger as a screen of that density is: 1024 x 768 at
+# 96 DPI, 1536 x 1152 at 144.
+use_dpi() {
+    dpi=$1
+    desktop_size="$((1024 * dpi / 96))x$((768 * dpi / 96))"
+    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
+    wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d "$desktop_size" /f >/dev/null 2>&1
+    wineserver -w
+}
+
+# Twips in the pixels of the run's screen: twips x DPI / 1440, to the nearest pixel (the program's
+# own rule; 2325 twips are 155 pixels at 96 DPI, 233 at 144).
+px() { echo $((($1 * dpi + 720) / 1440)); }
 
 # The Windows name of a file: the prefix's drive Z: is the root of the file system. (Worked out
 # here rather than by starting winepath, one Wine process fewer that could fail on a busy machine.)
@@ -109,7 +128,11 @@ check() {
     : >"$work/checks.log"
 }
 
-shoot() { import -window root "$shots/$1.png"; }
+# The virtual desktop, which lies at the top left of the screen, once the windows have been drawn.
+shoot() {
+    sleep 0.5
+    import -window root -crop "$desktop_size+0+0" +repage "$shots/$1.png"
+}
 
 probe() { wine "$app/velmora-probe.exe" "$@"; }
 probe_at() { probe place "$1" "$2" "$3"; }
@@ -133,7 +156,8 @@ probe_tray_ignored() {
 }
 
 probe_tray_restores() {
-    probe tray "$1" "$2" && probe wait "$1" 10 && probe size "$1" 155 355 && probe place "$1" 600 200
+    probe tray "$1" "$2" && probe wait "$1" 10 && probe size "$1" "$(px 2325)" "$(px 5325)" &&
+        probe place "$1" "$(px 9000)" "$(px 3000)"
 }
 
 # The window's first visible list holds exactly these rows ("* " marks a selected row).
@@ -153,7 +177,18 @@ list_is() {
 }
 
 probe_wide() {
-    probe size "$1" 507 355 && probe place "$1" 248 200
+    probe size "$1" "$(px 7600)" "$(px 5325)" && probe place "$1" "$(px $((9000 - 5275)))" "$(px 3000)"
+}
+
+# The window's size and place, given in twips, in the pixels of the run's screen.
+probe_sized_at() {
+    probe size "$1" "$(px "$2")" "$(px "$3")" && probe place "$1" "$(px "$4")" "$(px "$5")"
+}
+
+# The calendar's window: at least the model's size (twips), grown to what the calendar needs.
+probe_calendar() {
+    probe calendar "$(px "$1")" "$(px "$2")" | tee "$shots/calendar.txt"
+    return "${PIPESTATUS[0]}"
 }
 
 probe_close_returns() {

@@ -55,6 +55,7 @@ void create_native_control(NativeControl& native, HWND parent, int id, HFONT fon
                                   GetModuleHandleW(nullptr), nullptr);
     if (native.hwnd != nullptr && font != nullptr) {
         SendMessageW(native.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        native.font = font;
     }
 }
 

@@ -1,7 +1,7 @@
 // A window's messages as the model's events: clicks, edits, list selections, calendar picks,
 // right clicks on buttons, key presses in text boxes, activation, closing, moving and sizing,
-// and the tray icon's mouse messages. Every event runs through the renderer, which mirrors the
-// model onto the screen afterwards.
+// a move to a screen of another density, and the tray icon's mouse messages. Every event runs through the
+// renderer, which mirrors the model onto the screen afterwards.
 
 #include <windows.h>
 
@@ -13,6 +13,7 @@
 #include "menu_build.h"
 #include "renderer.h"
 #include "trace.h"
+#include "ui/screen_scale.h"
 #include "win32_platform.h"
 
 namespace velmora::win32 {
@@ -90,6 +91,9 @@ LRESULT FormView::handle(UINT message, WPARAM wparam, LPARAM lparam) {
         case WM_WINDOWPOSCHANGED:
             on_moved(*reinterpret_cast<const WINDOWPOS*>(lparam));
             break;
+        case WM_DPICHANGED:
+            on_dpi_changed(LOWORD(wparam), *reinterpret_cast<const RECT*>(lparam));
+            return 0;
         case Win32Platform::kTrayMessage:
             m_renderer.tray_event(static_cast<int>(LOWORD(lparam)));
             return 0;
@@ -204,7 +208,8 @@ LRESULT FormView::on_colour(HDC dc, HWND control) {
     return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
 }
 
-// The user moved or sized the window: the model learns the new place in twips. The program's own
+// The user moved or sized the window: the model learns the new place in twips (at the density of
+// the window's screen; the rows of a wrapped menu bar are not the model's). The program's own
 // changes (made while mirroring) are the model's already.
 void FormView::on_moved(const WINDOWPOS& pos) {
     if (m_renderer.syncing() || IsIconic(m_hwnd) || !IsWindowVisible(m_hwnd)) {
@@ -212,20 +217,23 @@ void FormView::on_moved(const WINDOWPOS& pos) {
     }
     RECT r{};
     GetWindowRect(m_hwnd, &r);
-    const bool moved = (pos.flags & SWP_NOMOVE) == 0 &&
-                       (ui::to_pixels(m_window.left()) != r.left || ui::to_pixels(m_window.top()) != r.top);
-    const bool sized =
-        (pos.flags & SWP_NOSIZE) == 0 && (ui::to_pixels(m_window.width()) != r.right - r.left ||
-                                          ui::to_pixels(m_window.height()) != r.bottom - r.top);
+    r.bottom -= m_menu_surplus;
+    const int dpi = static_cast<int>(m_dpi);
+    const auto px = [dpi](long twips) { return ui::to_pixels(twips, dpi); };
+    const auto twips = [dpi](long pixels) { return ui::to_twips(pixels, dpi); };
+    const bool moved =
+        (pos.flags & SWP_NOMOVE) == 0 && (px(m_window.left()) != r.left || px(m_window.top()) != r.top);
+    const bool sized = (pos.flags & SWP_NOSIZE) == 0 && (px(m_window.width()) != r.right - r.left ||
+                                                         px(m_window.height()) != r.bottom - r.top);
     if (!moved && !sized) {
         return;
     }
     fire([&] {
         if (moved) {
-            m_window.move(r.left * 15L, r.top * 15L);
+            m_window.move(twips(r.left), twips(r.top));
         }
         if (sized) {
-            m_window.set_size((r.right - r.left) * 15L, (r.bottom - r.top) * 15L);
+            m_window.set_size(twips(r.right - r.left), twips(r.bottom - r.top));
         }
     });
 }

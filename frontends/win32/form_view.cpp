@@ -1,5 +1,6 @@
-// A window's creation and its model-to-screen mirroring: caption, place and size (twips ÷ 15),
-// visibility, menu bar, and every control through its kind's sync.
+// A window's creation and its model-to-screen mirroring: caption, place and size (twips in the
+// pixels of the window's screen: ÷ 15 at 96 DPI), visibility, menu bar, and every control
+// through its kind's sync; a move to a screen of another density.
 
 #include "form_view.h"
 
@@ -9,6 +10,8 @@
 
 #include "menu_build.h"
 #include "renderer.h"
+#include "screen_dpi.h"
+#include "ui/screen_scale.h"
 #include "ui_font.h"
 #include "wide.h"
 
@@ -31,10 +34,11 @@ WindowStyle style_of(const ui::Window& window) {
     return {WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 0};
 }
 
-RECT window_rect(const ui::Window& window) {
-    const int x = ui::to_pixels(window.left());
-    const int y = ui::to_pixels(window.top());
-    return {x, y, x + ui::to_pixels(window.width()), y + ui::to_pixels(window.height())};
+RECT window_rect(const ui::Window& window, UINT dpi) {
+    const auto px = [dpi](long twips) { return ui::to_pixels(twips, static_cast<int>(dpi)); };
+    const int x = px(window.left());
+    const int y = px(window.top());
+    return {x, y, x + px(window.width()), y + px(window.height())};
 }
 
 int nesting(const ui::Control& control) {
@@ -47,11 +51,11 @@ int nesting(const ui::Control& control) {
 
 // A shown frame is a panel: it hides the window's loose controls that lie under it (the profile
 // row buttons under the ID and flowchart panels), as they must not show through nor take its clicks.
-void mark_covered(std::vector<NativeControl>& controls) {
+void mark_covered(std::vector<NativeControl>& controls, UINT dpi) {
     std::vector<RECT> panels;
     for (const NativeControl& native : controls) {
         if (native.control->kind() == ui::ControlKind::Frame && shown_in_window(*native.control)) {
-            panels.push_back(pixel_rect(*native.control));
+            panels.push_back(pixel_rect(*native.control, dpi));
         }
     }
     for (NativeControl& native : controls) {
@@ -60,7 +64,7 @@ void mark_covered(std::vector<NativeControl>& controls) {
         if (control.container() != nullptr || control.kind() == ui::ControlKind::Frame) {
             continue;
         }
-        const RECT r = pixel_rect(control);
+        const RECT r = pixel_rect(control, dpi);
         const POINT centre{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
         for (const RECT& panel : panels) {
             native.covered = native.covered || PtInRect(&panel, centre) != FALSE;
@@ -80,10 +84,12 @@ FormView::~FormView() {
 
 void FormView::create(const wchar_t* window_class) {
     const WindowStyle style = style_of(m_window);
-    const RECT r = window_rect(m_window);
+    // Before the window is there, the primary screen's density; its first sync places it anew.
+    const RECT r = window_rect(m_window, dpi_of_system());
     m_hwnd = CreateWindowExW(style.ex_style, window_class, widen(m_window.caption()).c_str(), style.style,
                              r.left, r.top, r.right - r.left, r.bottom - r.top, nullptr, nullptr,
                              GetModuleHandleW(nullptr), this);
+    m_dpi = dpi_of_window(m_hwnd);
     m_caption = m_window.caption();
     m_caption_known = true;
     m_tooltips = create_tooltips(m_hwnd);
@@ -95,7 +101,7 @@ void FormView::create(const wchar_t* window_class) {
         }
     }
     for (std::size_t i = 0; i < m_controls.size(); ++i) {
-        create_native_control(m_controls[i], m_hwnd, static_cast<int>(100 + i), ui_font());
+        create_native_control(m_controls[i], m_hwnd, static_cast<int>(100 + i), ui_font(m_dpi));
         subclass(m_controls[i], i);
     }
     // Frames lie beneath the controls they hold, an outer frame beneath the frames inside it.
@@ -116,7 +122,7 @@ void FormView::create(const wchar_t* window_class) {
 
 void FormView::sync(bool activate) {
     sync_menu();
-    mark_covered(m_controls);
+    mark_covered(m_controls, m_dpi);
     for (NativeControl& native : m_controls) {
         sync_control(native);
     }
@@ -124,7 +130,7 @@ void FormView::sync(bool activate) {
 }
 
 void FormView::sync_control(NativeControl& native) {
-    sync_common(native);
+    sync_common(native, m_dpi);
     sync_tip(native, m_tooltips, m_hwnd);
     switch (native.control->kind()) {
         case ui::ControlKind::ListBox:
@@ -158,16 +164,25 @@ void FormView::sync_caption() {
 
 void FormView::sync_window(bool activate) {
     sync_caption();
-    RECT wanted = window_rect(m_window);
-    RECT now{};
-    GetWindowRect(m_hwnd, &now);
-    if (!IsIconic(m_hwnd) && (wanted.left != now.left || wanted.top != now.top ||
-                              wanted.right - wanted.left != now.right - now.left ||
-                              wanted.bottom - wanted.top != now.bottom - now.top)) {
-        SetWindowPos(m_hwnd, nullptr, wanted.left, wanted.top, wanted.right - wanted.left,
-                     wanted.bottom - wanted.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT wanted = fitted_to_calendars(window_rect(m_window, m_dpi));
+    for (int round = 0; round < 2 && !IsIconic(m_hwnd); ++round) {
+        wanted.bottom += m_menu_surplus;
+        RECT now{};
+        GetWindowRect(m_hwnd, &now);
+        if (wanted.left != now.left || wanted.top != now.top ||
+            wanted.right - wanted.left != now.right - now.left ||
+            wanted.bottom - wanted.top != now.bottom - now.top) {
+            SetWindowPos(m_hwnd, nullptr, wanted.left, wanted.top, wanted.right - wanted.left,
+                         wanted.bottom - wanted.top, SWP_NOZORDER | SWP_NOACTIVATE);
+        }
+        // The menu bar wraps by the window's width: at its new width it may take other rows.
+        const LONG surplus = menu_surplus();
+        wanted.bottom -= m_menu_surplus;
+        if (surplus == m_menu_surplus) {
+            break;
+        }
+        m_menu_surplus = surplus;
     }
-    fit_to_calendars();
     const bool shown = IsWindowVisible(m_hwnd) != FALSE;
     if (m_window.visible() && !shown) {
         ShowWindow(m_hwnd, activate ? SW_SHOW : SW_SHOWNOACTIVATE);
@@ -177,13 +192,11 @@ void FormView::sync_window(bool activate) {
     }
 }
 
-// A month calendar needs a least size to show a whole month: the control and its window grow
-// to it (the model keeps its own sizes).
-void FormView::fit_to_calendars() {
-    RECT client{};
-    GetClientRect(m_hwnd, &client);
-    LONG need_right = client.right;
-    LONG need_bottom = client.bottom;
+// A month calendar needs a least size to show a whole month, which its font sets: the control
+// and the window around it grow to that size (the model keeps its own sizes).
+RECT FormView::fitted_to_calendars(RECT window) {
+    LONG need_right = 0;
+    LONG need_bottom = 0;
     for (NativeControl& native : m_controls) {
         if (native.control->kind() != ui::ControlKind::Calendar || !native.visible) {
             continue;
@@ -192,17 +205,59 @@ void FormView::fit_to_calendars() {
         SendMessageW(native.hwnd, MCM_GETMINREQRECT, 0, reinterpret_cast<LPARAM>(&least));
         const LONG width = std::max(native.rect.right - native.rect.left, least.right - least.left);
         const LONG height = std::max(native.rect.bottom - native.rect.top, least.bottom - least.top);
-        SetWindowPos(native.hwnd, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        RECT now{};
+        GetWindowRect(native.hwnd, &now);
+        if (now.right - now.left != width || now.bottom - now.top != height) {
+            SetWindowPos(native.hwnd, nullptr, 0, 0, width, height,
+                         SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        }
         need_right = std::max(need_right, native.rect.left + width);
         need_bottom = std::max(need_bottom, native.rect.top + height);
     }
-    if (need_right > client.right || need_bottom > client.bottom) {
-        RECT outer{0, 0, need_right, need_bottom};
-        AdjustWindowRectEx(&outer, static_cast<DWORD>(GetWindowLongPtrW(m_hwnd, GWL_STYLE)),
-                           m_menu != nullptr, static_cast<DWORD>(GetWindowLongPtrW(m_hwnd, GWL_EXSTYLE)));
-        SetWindowPos(m_hwnd, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
-                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // The frame around the client area, measured at the window's density.
+    RECT frame{0, 0, 0, 0};
+    outer_rect_at_dpi(frame, static_cast<DWORD>(GetWindowLongPtrW(m_hwnd, GWL_STYLE)), m_menu != nullptr,
+                      static_cast<DWORD>(GetWindowLongPtrW(m_hwnd, GWL_EXSTYLE)), m_dpi);
+    const LONG frame_width = frame.right - frame.left;
+    const LONG frame_height = frame.bottom - frame.top;
+    window.right = std::max(window.right, window.left + need_right + frame_width);
+    window.bottom = std::max(window.bottom, window.top + need_bottom + frame_height);
+    return window;
+}
+
+// A menu bar too wide for its window wraps into further rows, which the layout did not foresee:
+// the window is drawn taller by those rows, so that the controls at its bottom are not cut off.
+// (A pixel or two of another frame than the desktop reports are not a wrapped menu bar.)
+LONG FormView::menu_surplus() const {
+    if (m_menu == nullptr) {
+        return 0;
     }
+    RECT outer{};
+    RECT client{};
+    GetWindowRect(m_hwnd, &outer);
+    GetClientRect(m_hwnd, &client);
+    RECT frame{0, 0, 0, 0};
+    outer_rect_at_dpi(frame, static_cast<DWORD>(GetWindowLongPtrW(m_hwnd, GWL_STYLE)), true,
+                      static_cast<DWORD>(GetWindowLongPtrW(m_hwnd, GWL_EXSTYLE)), m_dpi);
+    const LONG surplus = (outer.bottom - outer.top - client.bottom) - (frame.bottom - frame.top);
+    return 2 * surplus >= metric_at_dpi(SM_CYMENU, m_dpi) ? surplus : 0;
+}
+
+// The window went to a screen of another density: its fonts and controls follow, and it takes
+// the model's size at the new density where the desktop suggests, which the model learns.
+void FormView::on_dpi_changed(UINT dpi, const RECT& suggested) {
+    if (dpi == 0 || dpi == m_dpi) {
+        return;
+    }
+    // The next sync places every control anew and gives it the fonts of this density.
+    m_dpi = dpi;
+    for (NativeControl& native : m_controls) {
+        native.rect = RECT{-1, -1, -1, -1};
+    }
+    fire([&] {
+        m_window.move(ui::to_twips(suggested.left, static_cast<int>(dpi)),
+                      ui::to_twips(suggested.top, static_cast<int>(dpi)));
+    });
 }
 
 void FormView::sync_menu() {

@@ -27,6 +27,8 @@ public:
 
     ui::Window& window() const { return m_window; }
     HWND hwnd() const { return m_hwnd; }
+    // The density of the screen the window is on: twips become its pixels.
+    UINT dpi() const { return m_dpi; }
 
     // Creates the window (hidden) and its controls.
     void create(const wchar_t* window_class);
@@ -44,7 +46,9 @@ private:
     void sync_window(bool activate);
     void sync_menu();
     void sync_control(NativeControl& native);
-    void fit_to_calendars();
+    RECT fitted_to_calendars(RECT window);
+    LONG menu_surplus() const;
+    void on_dpi_changed(UINT dpi, const RECT& suggested);
 
     // form_events.cpp
     void fire(const std::function<void()>& event);
@@ -63,6 +67,9 @@ private:
     ui::Window& m_window;
     Renderer& m_renderer;
     HWND m_hwnd = nullptr;
+    UINT m_dpi = 96;
+    // Pixels the window is drawn taller than the model because its menu bar wrapped into more rows.
+    LONG m_menu_surplus = 0;
     std::vector<NativeControl> m_controls;
     std::vector<ui::MenuItem*> m_menu_items;
     std::vector<std::uint64_t> m_menu_revisions;

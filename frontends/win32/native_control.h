@@ -32,15 +32,18 @@ struct NativeControl {
     locale::CivilDate date{0, 0, 0};
     ui::Colour colour = ui::Colour::Normal;
     std::string tip;
+    HFONT font = nullptr;
+    UINT font_dpi = 0;  // the density the font was chosen for
 };
 
 // Creates the native control for `native.control` as a child of `parent` (control_create.cpp).
 void create_native_control(NativeControl& native, HWND parent, int id, HFONT font);
 
-// Position (relative to the window: frames add their own offsets), visibility, enabled state,
-// caption and check mark (control_sync.cpp).
-void sync_common(NativeControl& native);
-RECT pixel_rect(const ui::Control& control);
+// Position (relative to the window: frames add their own offsets) in the pixels of a screen of
+// `dpi` dots per inch, the font of that density, visibility, enabled state, caption and check
+// mark (control_sync.cpp).
+void sync_common(NativeControl& native, UINT dpi);
+RECT pixel_rect(const ui::Control& control, UINT dpi);
 bool shown_in_window(const ui::Control& control);
 
 // List boxes (list_sync.cpp): rows and selection onto the screen; the user's selection back.

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "ui_font.h"
+#include "screen_dpi.h"
 
 namespace velmora::win32 {
 namespace {
@@ -38,6 +38,10 @@ bool Renderer::create_windows() {
     if (wc.hIcon == nullptr) {
         wc.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
     }
+    // The caption's icon, from the frame of its size rather than the large one made smaller.
+    const int small = metric_at_dpi(SM_CXSMICON, dpi_of_system());
+    wc.hIconSm = static_cast<HICON>(
+        LoadImageW(wc.hInstance, MAKEINTRESOURCEW(1), IMAGE_ICON, small, small, LR_DEFAULTCOLOR));
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     wc.lpszClassName = kWindowClass;
@@ -200,6 +204,7 @@ LRESULT CALLBACK Renderer::window_proc(HWND hwnd, UINT message, WPARAM wparam, L
     if (message == WM_NCCREATE) {
         const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lparam);
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+        scale_frame_with_dpi(hwnd);
     }
     auto* view = reinterpret_cast<FormView*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     if (view == nullptr || view->hwnd() != hwnd) {

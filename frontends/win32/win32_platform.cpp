@@ -6,7 +6,10 @@
 #include <shellapi.h>
 
 #include <cwchar>
+#include <map>
 
+#include "screen_dpi.h"
+#include "ui/screen_scale.h"
 #include "wide.h"
 
 namespace velmora::win32 {
@@ -43,6 +46,25 @@ platform::Answer answer_of(int code, platform::Buttons buttons) {
                    : buttons == platform::Buttons::Ok  ? platform::Answer::Ok
                                                        : platform::Answer::Cancel;
     }
+}
+
+// The program's icon at the notification area's size for the primary screen's density (16 pixels
+// at 96 DPI, 24 at 144); the class icon of the owner when the resource has none. Each size is
+// loaded once and kept while the program runs.
+HICON tray_icon(HWND owner) {
+    static std::map<int, HICON> icons;
+    const int size = metric_at_dpi(SM_CXSMICON, dpi_of_system());
+    auto found = icons.find(size);
+    if (found == icons.end()) {
+        auto* icon = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1), IMAGE_ICON,
+                                                   size, size, LR_DEFAULTCOLOR));
+        found = icons.emplace(size, icon).first;
+    }
+    if (found->second != nullptr) {
+        return found->second;
+    }
+    HICON icon = owner != nullptr ? reinterpret_cast<HICON>(GetClassLongPtrW(owner, GCLP_HICON)) : nullptr;
+    return icon != nullptr ? icon : LoadIconW(nullptr, IDI_APPLICATION);
 }
 
 // The clipboard is busy for a moment while another program writes it: a few short retries.
@@ -126,10 +148,7 @@ void Win32Platform::tray_add(std::string_view tip) {
     data.uID = kTrayIconId;
     data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     data.uCallbackMessage = kTrayMessage;
-    data.hIcon = owner != nullptr ? reinterpret_cast<HICON>(GetClassLongPtrW(owner, GCLP_HICON)) : nullptr;
-    if (data.hIcon == nullptr) {
-        data.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
-    }
+    data.hIcon = tray_icon(owner);
     const std::wstring wide = widen(tip);
     wcsncpy(data.szTip, wide.c_str(), std::size(data.szTip) - 1);
     m_tray_shown = Shell_NotifyIconW(NIM_ADD, &data) != FALSE;
@@ -144,9 +163,14 @@ void Win32Platform::tray_delete() {
     m_tray_shown = false;
 }
 
+// The program's pixels are those of a 96 DPI screen: on the window's screen they are as many
+// more as its density is higher (155 become 233 at 144 DPI).
 void Win32Platform::place_topmost(std::string_view window, int x, int y, int width, int height) {
     if (HWND hwnd = own_window(window)) {
-        SetWindowPos(hwnd, HWND_TOPMOST, x, y, width, height, SWP_SHOWWINDOW | SWP_NOACTIVATE);
+        const int dpi = static_cast<int>(dpi_of_window(hwnd));
+        SetWindowPos(hwnd, HWND_TOPMOST, ui::scale_pixels(x, dpi), ui::scale_pixels(y, dpi),
+                     ui::scale_pixels(width, dpi), ui::scale_pixels(height, dpi),
+                     SWP_SHOWWINDOW | SWP_NOACTIVATE);
     }
 }
 

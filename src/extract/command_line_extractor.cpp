@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "extract/contest_listing.h"
+#include "extract/generic/generic_extractor.h"
 #include "extract/newsletter_input.h"
 #include "extract/primitives.h"
 #include "formats/parsers.h"
@@ -21,8 +22,12 @@ namespace {
 constexpr std::string_view kUsage =
     "usage: velmora-extract --format CODE [--json] [FILE]\n"
     "       velmora-extract --list-formats\n"
-    "Runs the parser of newsletter format CODE (100 to 125) over FILE (standard input when FILE\n"
-    "is omitted or \"-\"), read as UTF-8 or code page 932, and prints the contests found.\n";
+    "Runs the parser of newsletter format CODE (100 to 125, or generic for any layout) over FILE\n"
+    "(standard input when FILE is omitted or \"-\"), read as UTF-8 or code page 932, and prints\n"
+    "the contests found.\n";
+
+// The general extractor's code: it reads a newsletter of any layout.
+constexpr std::string_view kGenericCode = "generic";
 
 struct Options {
     bool list_formats = false;
@@ -115,15 +120,18 @@ std::optional<std::string> read_input(const std::optional<std::string>& file, st
 }
 
 // The parser over the text as the clipboard's, on the headless platform, then its contests.
-std::vector<Contest> extract_contests(int code, const std::string& text, const locale::DateTime& now) {
+std::vector<Contest> extract_contests(formats::Parser parser, int code, const std::string& text,
+                                      const locale::DateTime& now) {
     platform::MemoryPlatform platform;
     platform.set_now(now);
     platform.set_clipboard_text(text);
     ui::Form3 form;
     form.Today = ledger::today_text(now);
-    form.MailNo = code - ui::kFirstFormatCode;
+    if (code != 0) {
+        form.MailNo = code - ui::kFirstFormatCode;
+    }
     Primitives x(form, platform);
-    formats::parser_for(code)(x);
+    parser(x);
     return contests_in(form);
 }
 
@@ -145,15 +153,19 @@ ExtractorResult run_extractor(const std::vector<std::string>& args, std::istream
         return bad_arguments("no format given (--format CODE)");
     }
     int code = 0;
-    if (const auto error = parse_code(*options.format, code)) {
-        return bad_arguments(*error);
+    formats::Parser parser = PGeneric;
+    if (*options.format != kGenericCode) {
+        if (const auto error = parse_code(*options.format, code)) {
+            return bad_arguments(*error);
+        }
+        parser = formats::parser_for(code);
     }
     const std::optional<std::string> bytes = read_input(options.file, standard_input);
     if (!bytes) {
         return bad_arguments("cannot read '" + options.file.value_or("-") + "'");
     }
     ExtractorResult result;
-    for (const Contest& contest : extract_contests(code, newsletter_text(*bytes), now)) {
+    for (const Contest& contest : extract_contests(parser, code, newsletter_text(*bytes), now)) {
         result.out += options.json ? json_line(contest) : text_block(contest);
     }
     return result;

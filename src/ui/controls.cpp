@@ -1,11 +1,11 @@
 #include "ui/controls.h"
 
-#include <cmath>
+#include "ui/screen_scale.h"
 
 namespace velmora::ui {
 
 int to_pixels(long twips) {
-    return static_cast<int>(std::lround(static_cast<double>(twips) / 15.0));
+    return to_pixels(twips, kBaseDpi);
 }
 
 Control::Control(ControlKind kind, std::string name, int index)

@@ -27,7 +27,8 @@ struct Geometry {
     friend bool operator==(const Geometry&, const Geometry&) = default;
 };
 
-// Pixels are twips divided by 15, rounded to the nearest whole number.
+// The program's own pixels (those of a 96 DPI screen): twips divided by 15, rounded to the
+// nearest whole number. screen_scale.h gives the pixels of other densities.
 int to_pixels(long twips);
 
 class Control {

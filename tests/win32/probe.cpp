@@ -2,8 +2,13 @@
 //   velmora-probe wait TITLE SECONDS    a visible window with this caption appears (exit 1: it did not)
 //   velmora-probe gone TITLE SECONDS    no visible window with this caption is left
 //   velmora-probe show TITLE            sizes and visible controls; controls cut off by
-//                                       the window's edge or overlapping another are marked
+//                                       the window's edge or overlapping another, and captions
+//                                       wider than their control are marked
+//   velmora-probe calendar W H          the same for the window of the month calendar, which
+//                                       is at least W x H pixels and shows the calendar whole
 //   velmora-probe size TITLE W H        the window's outer size is W x H pixels
+//   velmora-probe dpi TITLE DPI         the window is on a screen of DPI dots per inch
+//   velmora-probe font TITLE PIXELS     its text is drawn PIXELS high (edit boxes and lists)
 //   velmora-probe place TITLE X Y       the window's top-left corner is at X, Y
 //   velmora-probe close TITLE           asks the window to close (WM_CLOSE)
 //   velmora-probe clip FILE             puts a UTF-8 file on the clipboard, lines ended by CR LF
@@ -23,6 +28,7 @@
 #include "probe_actions.h"
 #include "probe_menu.h"
 #include "probe_mouse.h"
+#include "probe_text.h"
 #include "probe_windows.h"
 #include "trace.h"
 
@@ -58,14 +64,8 @@ int wait_for(const std::wstring& title, int seconds, bool present) {
 }
 
 // Controls cut off by the window's edge; controls lying wholly outside belong to a wider layout.
-int show(const std::wstring& title) {
-    const auto windows = velmora::probe::windows_titled(title);
-    if (windows.empty()) {
-        print("no window \"" + utf8(title) + "\"");
-        return 1;
-    }
+int show(HWND hwnd, const std::wstring& title) {
     int faults = 0;
-    HWND hwnd = windows.front();
     RECT outer{};
     RECT client{};
     GetWindowRect(hwnd, &outer);
@@ -89,6 +89,10 @@ int show(const std::wstring& title) {
             line += "  CUT OFF";
             ++faults;
         }
+        if (const std::string clipped = velmora::probe::caption_clipped(hwnd, child); !clipped.empty()) {
+            line += "  " + clipped;
+            faults += clipped.starts_with("TEXT CLIPPED") ? 1 : 0;
+        }
         for (const auto& other : shown) {
             if (overlaps(child.rect, other.rect)) {
                 line += "  OVERLAPS \"" + utf8(other.text) + "\"";
@@ -100,6 +104,32 @@ int show(const std::wstring& title) {
     }
     print("faults " + std::to_string(faults));
     return faults == 0 ? 0 : 1;
+}
+
+int show(const std::wstring& title) {
+    const auto windows = velmora::probe::windows_titled(title);
+    if (windows.empty()) {
+        print("no window \"" + utf8(title) + "\"");
+        return 1;
+    }
+    return show(windows.front(), title);
+}
+
+// The calendar's window has no caption: it is the one that holds a month calendar.
+int show_calendar(int width, int height) {
+    const auto windows = velmora::probe::windows_holding(L"SysMonthCal32");
+    if (windows.empty()) {
+        print("no window with a month calendar");
+        return 1;
+    }
+    RECT outer{};
+    GetWindowRect(windows.front(), &outer);
+    const bool big_enough = outer.right - outer.left >= width && outer.bottom - outer.top >= height;
+    if (!big_enough) {
+        print("the calendar's window is smaller than " + std::to_string(width) + "x" +
+              std::to_string(height));
+    }
+    return show(windows.front(), L"(calendar)") == 0 && big_enough ? 0 : 1;
 }
 
 int check_size(const std::wstring& title, int width, int height) {
@@ -221,6 +251,15 @@ int wmain(int argc, wchar_t** argv) {
     if (args.size() == 2 && args[0] == L"show") {
         return show(args[1]);
     }
+    if (args.size() == 3 && args[0] == L"calendar") {
+        return show_calendar(_wtoi(args[1].c_str()), _wtoi(args[2].c_str()));
+    }
+    if (args.size() == 3 && args[0] == L"dpi") {
+        return velmora::probe::check_dpi(args[1], _wtoi(args[2].c_str()));
+    }
+    if (args.size() == 3 && args[0] == L"font") {
+        return velmora::probe::check_font(args[1], _wtoi(args[2].c_str()));
+    }
     if (args.size() == 4 && args[0] == L"size") {
         return check_size(args[1], _wtoi(args[2].c_str()), _wtoi(args[3].c_str()));
     }
@@ -253,7 +292,8 @@ int wmain(int argc, wchar_t** argv) {
     }
     print(std::string(velmora::probe::kActionUsage) + " |");
     print(
-        "usage: velmora-probe wait|gone TITLE SECONDS | show TITLE | size TITLE W H | place TITLE X Y | "
+        "usage: velmora-probe wait|gone TITLE SECONDS | show TITLE | calendar W H | size TITLE W H | "
+        "place TITLE X Y | dpi TITLE DPI | font TITLE PIXELS | "
         "list TITLE | clip FILE | tray TITLE CODE | close TITLE | "
         "escape | menu TITLE INDEX [SUB]");
     return 2;

@@ -60,6 +60,16 @@ std::vector<HWND> windows_titled(const std::wstring& title) {
     return found;
 }
 
+std::vector<HWND> windows_holding(const std::wstring& child_class) {
+    std::vector<HWND> found;
+    for (HWND hwnd : visible_windows()) {
+        if (FindWindowExW(hwnd, nullptr, child_class.c_str(), nullptr) != nullptr) {
+            found.push_back(hwnd);
+        }
+    }
+    return found;
+}
+
 std::vector<ChildInfo> children_of(HWND parent) {
     struct Walk {
         HWND parent;
@@ -73,6 +83,7 @@ std::vector<ChildInfo> children_of(HWND parent) {
                 return TRUE;
             }
             ChildInfo info;
+            info.hwnd = hwnd;
             wchar_t name[128] = {};
             GetClassNameW(hwnd, name, 128);
             info.window_class = name;

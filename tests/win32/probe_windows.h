@@ -11,6 +11,7 @@
 namespace velmora::probe {
 
 struct ChildInfo {
+    HWND hwnd = nullptr;
     std::wstring window_class;
     std::wstring text;
     RECT rect{};  // in the parent's client coordinates
@@ -20,6 +21,8 @@ struct ChildInfo {
 
 std::string utf8(const std::wstring& text);
 std::vector<HWND> windows_titled(const std::wstring& title);
+// The visible top-level windows with a child control of this class ("SysMonthCal32").
+std::vector<HWND> windows_holding(const std::wstring& child_class);
 std::vector<HWND> visible_windows();
 std::vector<ChildInfo> children_of(HWND parent);
 std::wstring title_of(HWND hwnd);
