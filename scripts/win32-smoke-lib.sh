@@ -1,7 +1,7 @@
 # shellcheck shell=bash
-# Helpers of scripts/win32-smoke: tools, the virtual screen and Wine prefix, the probe, checks.
-# Sourced, not run; the script sets root (the source tree), shots (the screenshot folder) and app
-# (the program's folder) before it calls them.
+# Helpers of the Wine scripts (win32-smoke, win32-e2e, win32-run): tools, the virtual screen and
+# Wine prefix, the probe, checks. Sourced, not run; the script sets root (the source tree), shots
+# (the screenshot folder) and app (the program's folder) before it calls them.
 # shellcheck disable=SC2154
 
 passed=0
@@ -45,6 +45,24 @@ step_failed() {
     fi
 }
 
+# A virtual screen of 1024 x 768 pixels or the size given (xvfb_pid; DISPLAY names it), started
+# only once it takes clients: the X server picks a free display itself and writes its number into
+# FILE when ready. Anything started on it before then fails ("no driver could be loaded").
+start_virtual_screen() {
+    local file=$1 screen=${2:-1024x768} tries=300 display
+    Xvfb -displayfd 3 -screen 0 "${screen}x24" -nolisten tcp 3>"$file" >/dev/null 2>&1 &
+    xvfb_pid=$!
+    until [[ -s $file ]]; do
+        if ! kill -0 "$xvfb_pid" 2>/dev/null || ((--tries == 0)); then
+            echo "the virtual screen did not start" >&2
+            return 1
+        fi
+        sleep 0.1
+    done
+    display=$(tr -d '[:space:]' <"$file")
+    export DISPLAY=":$display"
+}
+
 # A fresh virtual screen (1024 x 768, or the size given) and Wine prefix, both gone when the
 # script ends.
 start_desktop() {
@@ -56,19 +74,7 @@ start_desktop() {
     # A step of the script itself that fails ends the run; say which one.
     set -o errtrace
     trap 'step_failed "$BASH_COMMAND" "$LINENO"' ERR
-    # The X server picks a free display itself and names it once it takes clients.
-    Xvfb -displayfd 3 -screen 0 "${screen}x24" -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
-    xvfb_pid=$!
-    local tries=300 display
-    until [[ -s $work/display ]]; do
-        if ! kill -0 "$xvfb_pid" 2>/dev/null || ((--tries == 0)); then
-            echo "the virtual screen did not start" >&2
-            return 1
-        fi
-        sleep 0.1
-    done
-    display=$(tr -d '[:space:]' <"$work/display")
-    export DISPLAY=":$display"
+    start_virtual_screen "$work/display" "$screen"
     export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
     export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
     echo "== new Wine prefix on display $DISPLAY"
