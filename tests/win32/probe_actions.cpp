@@ -22,21 +22,6 @@ const char* const kActionUsage =
 
 namespace {
 
-void say(const std::string& line) {
-    std::fwrite(line.data(), 1, line.size(), stdout);
-    std::fputc('\n', stdout);
-    std::fflush(stdout);
-}
-
-HWND first_titled(const std::wstring& title) {
-    const auto windows = windows_titled(title);
-    if (windows.empty()) {
-        say("no window \"" + utf8(title) + "\"");
-        return nullptr;
-    }
-    return windows.front();
-}
-
 // The child controls with this text that the user sees (shown, in the window's client area),
 // top to bottom, then left to right.
 std::vector<ChildInfo> controls_with(HWND hwnd, const std::wstring& text) {

@@ -11,12 +11,6 @@
 namespace velmora::probe {
 namespace {
 
-void say(const std::string& line) {
-    std::fwrite(line.data(), 1, line.size(), stdout);
-    std::fputc('\n', stdout);
-    std::fflush(stdout);
-}
-
 bool in_menu_mode(HWND window) {
     GUITHREADINFO info{};
     info.cbSize = sizeof info;

@@ -8,21 +8,6 @@
 namespace velmora::probe {
 namespace {
 
-void say(const std::string& line) {
-    std::fwrite(line.data(), 1, line.size(), stdout);
-    std::fputc('\n', stdout);
-    std::fflush(stdout);
-}
-
-HWND first_titled(const std::wstring& title) {
-    const auto windows = windows_titled(title);
-    if (windows.empty()) {
-        say("no window \"" + utf8(title) + "\"");
-        return nullptr;
-    }
-    return windows.front();
-}
-
 bool is_class(const ChildInfo& child, const wchar_t* name) {
     return _wcsicmp(child.window_class.c_str(), name) == 0;
 }

@@ -1,5 +1,6 @@
 #include "probe_windows.h"
 
+#include <cstdio>
 #include <cwchar>
 
 namespace velmora::probe {
@@ -98,6 +99,21 @@ std::vector<ChildInfo> children_of(HWND parent) {
         },
         reinterpret_cast<LPARAM>(&walk));
     return walk.children;
+}
+
+void say(const std::string& line) {
+    std::fwrite(line.data(), 1, line.size(), stdout);
+    std::fputc('\n', stdout);
+    std::fflush(stdout);
+}
+
+HWND first_titled(const std::wstring& title) {
+    const auto windows = windows_titled(title);
+    if (windows.empty()) {
+        say("no window \"" + utf8(title) + "\"");
+        return nullptr;
+    }
+    return windows.front();
 }
 
 }  // namespace velmora::probe

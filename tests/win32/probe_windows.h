@@ -27,5 +27,9 @@ std::vector<HWND> visible_windows();
 std::vector<ChildInfo> children_of(HWND parent);
 std::wstring title_of(HWND hwnd);
 std::wstring control_text(HWND hwnd);
+// One line of the probe's answer on standard output, flushed at once for the script reading it.
+void say(const std::string& line);
+// The first visible window of this title, or nullptr after saying there is none.
+HWND first_titled(const std::wstring& title);
 
 }  // namespace velmora::probe
