@@ -43,7 +43,8 @@ press_key_when() {
 
 stopped_by_key() {
     local main=$1 page=$2
-    probe click "$main" 複 && probe click "$main" At || return 1
+    # The hand-over before it may still be ending: its caption comes back once it has.
+    probe wait "$main" 10 && probe click "$main" 複 && probe click "$main" At || return 1
     press_key_when "page $page field 2 太郎+次郎" &
     local presser=$!
     probe dblrow "$main" 0
