@@ -82,9 +82,15 @@ start_desktop() {
     wineserver -w
     # Every program of the prefix runs in one virtual desktop, which draws the window frames (there
     # is no window manager) and lets the probe see the program's windows.
-    wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
-    wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
+    reg_add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default
+    reg_add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768
     wineserver -w
+}
+
+# A value in the prefix's registry. Starting a Wine program just after the server has ended now and
+# then fails at once ("ShellExecuteEx failed"): then once more after a moment.
+reg_add() {
+    wine reg add "$@" /f >>"$work/wine.log" 2>&1 || { sleep 1 && wine reg add "$@" /f >>"$work/wine.log" 2>&1; }
 }
 
 # The screen density of the programs started from now on (Wine reads LogPixels when a program
@@ -93,8 +99,8 @@ start_desktop() {
 use_dpi() {
     dpi=$1
     desktop_size="$((1024 * dpi / 96))x$((768 * dpi / 96))"
-    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
-    wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d "$desktop_size" /f >/dev/null 2>&1
+    reg_add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi"
+    reg_add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d "$desktop_size"
     wineserver -w
 }
 
