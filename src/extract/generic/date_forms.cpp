@@ -34,6 +34,61 @@ std::optional<Number> read_number(std::string_view s, std::size_t pos, int max) 
     return n;
 }
 
+// The kanji digits 〇 to 九, each three bytes in UTF-8.
+constexpr std::string_view kKanjiDigits[] = {"〇", "一", "二", "三", "四", "五", "六", "七", "八", "九"};
+constexpr std::string_view kKanjiTen = "十";
+
+std::optional<int> kanji_digit_at(std::string_view s, std::size_t pos) {
+    for (int d = 0; d < 10; ++d) {
+        if (at(s, pos, kKanjiDigits[d])) {
+            return d;
+        }
+    }
+    return std::nullopt;
+}
+
+// A number in kanji, as formal letters write months, days and years: with 十 ("十二", "二十",
+// "三十一") or digit by digit ("二〇二六", "八"). Up to `max` digits written digit by digit.
+std::optional<Number> read_kanji_number(std::string_view s, std::size_t pos, int max) {
+    Number n;
+    n.end = pos;
+    const std::optional<int> first = kanji_digit_at(s, pos);
+    if (first) {
+        n.end += 3;
+    }
+    if (at(s, n.end, kKanjiTen) && first != 0) {
+        n.value = (first ? *first : 1) * 10;
+        n.end += kKanjiTen.size();
+        if (const std::optional<int> unit = kanji_digit_at(s, n.end); unit && *unit != 0) {
+            n.value += *unit;
+            n.end += 3;
+        }
+        n.digits = n.value < 10 ? 1 : 2;
+        return n;
+    }
+    if (!first) {
+        return std::nullopt;
+    }
+    n.value = *first;
+    n.digits = 1;
+    for (std::optional<int> d; (d = kanji_digit_at(s, n.end));) {
+        if (++n.digits > max) {
+            return std::nullopt;
+        }
+        n.value = n.value * 10 + *d;
+        n.end += 3;
+    }
+    return n;
+}
+
+// A number in digits or in kanji.
+std::optional<Number> read_any_number(std::string_view s, std::size_t pos, int max) {
+    if (auto n = read_number(s, pos, max)) {
+        return n;
+    }
+    return read_kanji_number(s, pos, max);
+}
+
 std::size_t skip_blank(std::string_view s, std::size_t pos) {
     return pos < s.size() && s[pos] == ' ' ? pos + 1 : pos;
 }
@@ -62,8 +117,9 @@ std::optional<DateForm> after_month_kanji(std::string_view s, std::size_t pos, i
         const std::size_t end = pos + (at(s, pos, "末日") ? 6 : 3);
         return checked({{DateValue::Kind::MonthEnd, year, month, 0}, end, false});
     }
-    const auto day = read_number(s, pos, 2);
-    if (!day) {
+    const auto day = read_any_number(s, pos, 2);
+    const bool in_kanji = pos < s.size() && !is_digit(s[pos]);
+    if (!day || (in_kanji && !at(s, day->end, "日"))) {
         return std::nullopt;
     }
     const std::size_t end = at(s, day->end, "日") ? day->end + 3 : day->end;
@@ -103,14 +159,14 @@ std::optional<DateForm> era_date(std::string_view s, std::size_t pos) {
     int year = 0;
     if (at(s, p, "元")) {
         year = base + 1, p += 3;
-    } else if (const auto n = read_number(s, p, 2)) {
+    } else if (const auto n = read_any_number(s, p, 2)) {
         year = base + n->value, p = n->end;
     } else {
         return std::nullopt;
     }
     if (at(s, p, "年")) {
         p = skip_blank(s, p + 3);
-        const auto month = read_number(s, p, 2);
+        const auto month = read_any_number(s, p, 2);
         if (!month || !at(s, month->end, "月")) {
             return std::nullopt;
         }
@@ -120,6 +176,34 @@ std::optional<DateForm> era_date(std::string_view s, std::size_t pos) {
         return after_year_number(s, p + 1, year, s[p]);
     }
     return std::nullopt;
+}
+
+// Dates in kanji: 二〇二六年十二月二十日, 十二月二十日, 十二月末日. The day needs its 日, since a
+// kanji number may also be the start of a word.
+std::optional<DateForm> kanji_date(std::string_view s, std::size_t pos) {
+    // Not from the middle of a kanji number: "十三月" is no month, and holds no "三月".
+    const bool inside = pos >= 3 && (kanji_digit_at(s, pos - 3) || at(s, pos - 3, kKanjiTen));
+    const auto first = inside ? std::nullopt : read_kanji_number(s, pos, 4);
+    if (!first) {
+        return std::nullopt;
+    }
+    std::size_t p = first->end;
+    int year = 0;
+    if (at(s, p, "年")) {
+        if (first->digits != 4) {
+            return std::nullopt;
+        }
+        year = first->value;
+        const auto month = read_any_number(s, skip_blank(s, p + 3), 2);
+        if (!month || !at(s, month->end, "月")) {
+            return std::nullopt;
+        }
+        return after_month_kanji(s, month->end + 3, year, month->value);
+    }
+    if (!at(s, p, "月") || first->digits > 2) {
+        return std::nullopt;
+    }
+    return after_month_kanji(s, p + 3, 0, first->value);
 }
 
 // Forms that begin with a number: 2026年12月20日, 12月20日, 2026/12/20, 2026.12.20, 26/12/20, 12/20, 12.20.
@@ -198,6 +282,9 @@ std::optional<DateForm> recognize_date(std::string_view s, std::size_t pos) {
     if (pos < s.size() && is_digit(s[pos])) {
         return numeric_date(s, pos);
     }
+    if (auto form = kanji_date(s, pos)) {
+        return form;
+    }
     return era_date(s, pos);
 }
 
@@ -209,7 +296,7 @@ std::optional<DateForm> recognize_period_end(std::string_view s, std::size_t pos
         }
         return checked(*full);
     }
-    const auto day = read_number(s, pos, 2);
+    const auto day = read_any_number(s, pos, 2);
     if (!day || !at(s, day->end, "日") || start.kind != DateValue::Kind::Day) {
         return std::nullopt;
     }

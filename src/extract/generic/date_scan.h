@@ -1,8 +1,8 @@
 #pragma once
 // Finds the dates of a folded line and what each one is: one small recognizer per written form
-// (2026年12月20日, 12月20日, 12/20, 2026.12.20, 令和8年12月20日, R8.12.20, 12月末日, 本日), then
-// refiners that join a period's two ends into its end ("12/1～12/25") and read the words around
-// a date (締切, まで, 発表) into its role. Times, weekdays and 消印有効 around a date are skipped.
+// (2026年12月20日, 12月20日, 12/20, 2026.12.20, 令和8年12月20日, R8.12.20, 12月末日, 本日, 十二月二十日),
+// then refiners that join a period's two ends into its end ("12/1～12/25") and read the words
+// around a date (締切, まで, 発表) into its role. Times, weekdays and 消印有効 around a date are skipped.
 //
 //   find_dates("締切：12/20(日)23:59まで 発表：1/10", {}, Role::None)  // 12/20 Deadline, 1/10 Event
 

@@ -60,6 +60,12 @@ TEST(DateScan, ReadsEveryFormAndItsRole) {
          {{{Kind::Day, 0, 12, 20}, Role::Deadline}, {{Kind::Day, 0, 12, 25}, Role::Event}}},
         {"2026.12.06号", {{{Kind::Day, 2026, 12, 6}, Role::Event}}},
         {"12月20日", {{{Kind::Day, 0, 12, 20}, Role::None}}},
+        // Kanji numerals, as formal letters write dates.
+        {"締切：十二月二十日", {{{Kind::Day, 0, 12, 20}, Role::Deadline}}},
+        {"応募締切 令和八年十二月三十一日(木)", {{{Kind::Day, 2026, 12, 31}, Role::Deadline}}},
+        {"二〇二七年一月末日まで", {{{Kind::MonthEnd, 2027, 1, 0}, Role::Deadline}}},
+        {"応募期間：十二月一日～十五日", {{{Kind::Day, 0, 12, 15}, Role::Period}}},
+        {"12月二十五日発表", {{{Kind::Day, 0, 12, 25}, Role::Event}}},
         // Not dates: decimals, prices, versions, impossible days, words of today without a deadline,
         // and dates inside an address.
         {"3.5kg 1,000円分", {}},
@@ -68,6 +74,7 @@ TEST(DateScan, ReadsEveryFormAndItsRole) {
         {"本日ご紹介する懸賞", {}},
         {"https://a.example.jp/2026/12/20/x", {}},
         {"1/12/20", {}},
+        {"第十二月号 十日間 三ヶ月 十三月一日 二月三十日 五月五 二十年", {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.line);

@@ -108,6 +108,12 @@ const std::vector<Case> kLayouts = {
      {{"ホットサンドメーカー", "2026/12/27", "https://mag.example.jp/r/1"},
       {"おひさまクッキー", "2026/12/20", "https://mag.example.jp/r/2"},
       {"お米券", "2026/12/08", "https://mag.example.jp/r/3"}}},
+    {"a formal letter with kanji dates",
+     "拝啓 師走の候、ますますご清祥のこととお喜び申し上げます。\n\n"
+     "一、特選カニ詰め合わせ（三名様）\n　応募締切　令和八年十二月二十五日\n　https://kani.example.jp/\n\n"
+     "二、新春福袋（十名様）\n　応募期間　十二月十日～一月十五日\n　https://fuku.example.jp/\n\n敬具\n",
+     {{"特選カニ詰め合わせ", "2026/12/25", "https://kani.example.jp/"},
+      {"新春福袋", "2027/01/15", "https://fuku.example.jp/"}}},
     {"noise only",
      "■目次\n1. 温泉旅行\n2. "
      "編集後記\n\n【PR】\n毎日もらえるポイント！抽選で10名様\nhttps://ad.example.com/\n\n"
