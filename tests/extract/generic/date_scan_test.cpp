@@ -66,6 +66,8 @@ TEST(DateScan, ReadsEveryFormAndItsRole) {
         {"二〇二七年一月末日まで", {{{Kind::MonthEnd, 2027, 1, 0}, Role::Deadline}}},
         {"応募期間：十二月一日～十五日", {{{Kind::Day, 0, 12, 15}, Role::Period}}},
         {"12月二十五日発表", {{{Kind::Day, 0, 12, 25}, Role::Event}}},
+        {"〆切：一月十日（金）", {{{Kind::Day, 0, 1, 10}, Role::Deadline}}},
+        {"二〇二六年十月三十日 必着", {{{Kind::Day, 2026, 10, 30}, Role::Deadline}}},
         // Not dates: decimals, prices, versions, impossible days, words of today without a deadline,
         // and dates inside an address.
         {"3.5kg 1,000円分", {}},
