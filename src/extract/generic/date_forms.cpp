@@ -56,7 +56,7 @@ std::optional<Number> read_kanji_number(std::string_view s, std::size_t pos, int
     if (first) {
         n.end += 3;
     }
-    if (at(s, n.end, kKanjiTen) && first != 0) {
+    if (at(s, n.end, kKanjiTen) && (!first || *first != 0)) {  // no "〇十"
         n.value = (first ? *first : 1) * 10;
         n.end += kKanjiTen.size();
         if (const std::optional<int> unit = kanji_digit_at(s, n.end); unit && *unit != 0) {
@@ -126,6 +126,15 @@ std::optional<DateForm> after_month_kanji(std::string_view s, std::size_t pos, i
     return checked({{DateValue::Kind::Day, year, month, day->value}, end, false});
 }
 
+// What follows "Y年" in an era or kanji date: the month, in digits or kanji, then its day.
+std::optional<DateForm> after_year_kanji(std::string_view s, std::size_t pos, int year) {
+    const auto month = read_any_number(s, skip_blank(s, pos), 2);
+    if (!month || !at(s, month->end, "月")) {
+        return std::nullopt;
+    }
+    return after_month_kanji(s, month->end + 3, year, month->value);
+}
+
 // "M/D" or "M.D" after the year and its separator.
 std::optional<DateForm> after_year_number(std::string_view s, std::size_t pos, int year, char sep) {
     const auto month = read_number(s, pos, 2);
@@ -165,12 +174,7 @@ std::optional<DateForm> era_date(std::string_view s, std::size_t pos) {
         return std::nullopt;
     }
     if (at(s, p, "年")) {
-        p = skip_blank(s, p + 3);
-        const auto month = read_any_number(s, p, 2);
-        if (!month || !at(s, month->end, "月")) {
-            return std::nullopt;
-        }
-        return after_month_kanji(s, month->end + 3, year, month->value);
+        return after_year_kanji(s, p + 3, year);
     }
     if (p < s.size() && (s[p] == '.' || s[p] == '/')) {
         return after_year_number(s, p + 1, year, s[p]);
@@ -187,18 +191,9 @@ std::optional<DateForm> kanji_date(std::string_view s, std::size_t pos) {
     if (!first) {
         return std::nullopt;
     }
-    std::size_t p = first->end;
-    int year = 0;
+    const std::size_t p = first->end;
     if (at(s, p, "年")) {
-        if (first->digits != 4) {
-            return std::nullopt;
-        }
-        year = first->value;
-        const auto month = read_any_number(s, skip_blank(s, p + 3), 2);
-        if (!month || !at(s, month->end, "月")) {
-            return std::nullopt;
-        }
-        return after_month_kanji(s, month->end + 3, year, month->value);
+        return first->digits == 4 ? after_year_kanji(s, p + 3, first->value) : std::nullopt;
     }
     if (!at(s, p, "月") || first->digits > 2) {
         return std::nullopt;
