@@ -74,9 +74,6 @@ void UserInputWatch::run_hooks() {
     // The thread's message queue exists before anyone can post WM_QUIT to it.
     PeekMessageW(&msg, nullptr, WM_USER, WM_USER, PM_NOREMOVE);
     m_thread_id.store(GetCurrentThreadId());
-    // Every key the program types waits for these hooks to answer, and the system drops a hook that
-    // answers too late: the thread does almost nothing, so it may run ahead of a busy machine.
-    SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_HIGHEST);
     HINSTANCE self = GetModuleHandleW(nullptr);
     HHOOK keyboard = SetWindowsHookExW(WH_KEYBOARD_LL, keyboard_hook, self, 0);
     HHOOK mouse = SetWindowsHookExW(WH_MOUSE_LL, mouse_hook, self, 0);
